@@ -1,0 +1,85 @@
+#pragma once
+// Everything the run keeps: the three lists, the program folder, the shown
+// record's snapshot and flags, and the controls and services of the window.
+// The Qt window owns one of these; the tests build one over in-memory controls.
+#include <array>
+#include <string>
+
+#include "platform/controls.h"
+#include "platform/dialogs.h"
+#include "platform/printer.h"
+#include "platform/stringlist.h"
+#include "platform/windows.h"
+#include "store/files.h"
+#include "store/record.h"
+
+namespace bw {
+
+// The values as last put into the window by showCurrentRecord.
+struct ShownSnapshot {
+    std::string name, style;
+    std::string birthday, retired, purchaseDate, sellDate;
+    std::string purchasePrice, sellPrice, marketValue;
+    int manufacturer = 0, generation = 0, generalCondition = 0, hangTagCondition = 0, tushTagCondition = 0;
+};
+
+// The main window's controls that the logic reads and writes.
+struct MainControls {
+    IEdit* nameedit = nullptr;
+    IEdit* styleedit = nullptr;
+    IEdit* bdayedit = nullptr; // masked date edits
+    IEdit* rdayedit = nullptr;
+    IEdit* pdayedit = nullptr;
+    IEdit* sdayedit = nullptr;
+    IEdit* buyedit = nullptr; // money edits
+    IEdit* valedit = nullptr;
+    IEdit* selledit = nullptr;
+    IComboBox* mfglist = nullptr;
+    IComboBox* genlist = nullptr;
+    IComboBox* condlist1 = nullptr;
+    IComboBox* condlist2 = nullptr;
+    IComboBox* condlist3 = nullptr;
+    IMemo* memo = nullptr;
+    IScrollBar* recordslide = nullptr;
+    ILabel* rlabel = nullptr;
+    IPicture* beanimg = nullptr;
+    IScrollBox* scroll1 = nullptr;
+    IVisible* hscroll = nullptr;
+    IVisible* vscroll = nullptr;
+};
+
+// What the logic reaches beyond the controls.
+struct Services {
+    IMessageBoxes* boxes = nullptr;
+    IImageLoader* loader = nullptr;
+    IPictureDialog* openpic = nullptr;
+    ISecondaryWindows* windows = nullptr;
+    IPrinter* printer = nullptr;
+    IDesktop* desktop = nullptr;
+};
+
+struct MainState {
+    StringList RecordList; // a3.pvd
+    StringList NoteList;   // a4.pvd
+    StringList EntryList;  // a1.pvd
+
+    std::string appDir;
+    DateOrder dateOrder = DateOrder::MonthFirst;
+
+    int currentIndex = 0;
+    ShownSnapshot shown;
+    std::string picturePath;
+    bool trackNoteEdits = false;
+    bool notesChanged = false;
+    bool newRecordAdded = false;
+
+    std::string searchText;
+    int searchKind = 0;
+
+    KeyGenerator keys;
+
+    MainControls ui;
+    Services sys;
+};
+
+} // namespace bw

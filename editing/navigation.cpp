@@ -1,0 +1,7 @@
+#include "editing/navigation.h"
+
+namespace bw {
+
+void recordslideChange(MainState&) {}
+
+} // namespace bw

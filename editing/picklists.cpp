@@ -1,0 +1,92 @@
+#include "editing/picklists.h"
+
+#include "platform/convert.h"
+
+#include <initializer_list>
+
+namespace bw {
+
+namespace {
+
+void fill(IComboBox& list, std::initializer_list<const char*> entries)
+{
+    for (const char* e : entries)
+        list.addItem(e);
+    list.setItemIndex(0);
+}
+
+IComboBox* listOfKind(MainState& st, int kind)
+{
+    switch (kind) {
+    case 1:
+        return st.ui.mfglist;
+    case 2:
+        return st.ui.genlist;
+    case 3:
+        return st.ui.condlist1;
+    case 4:
+        return st.ui.condlist2;
+    case 5:
+        return st.ui.condlist3;
+    default:
+        return nullptr;
+    }
+}
+
+void pickListKeyUp(MainState& st, int kind, int key)
+{
+    if (key != 13)
+        return;
+    IComboBox& list = *listOfKind(st, kind);
+    const std::string typed = list.text();
+    const std::string wanted = upperAZ(typed);
+    for (int i = 0; i < list.count(); ++i) {
+        if (upperAZ(list.item(i)) == wanted) {
+            list.setText("");
+            st.sys.boxes->show(MsgKind::Information, "Duplication! There is already an entry of " + typed + ".",
+                               MsgButtons::Ok);
+            return;
+        }
+    }
+    if (st.sys.boxes->show(MsgKind::Information, "Would you like to add " + typed + " to the list?",
+                           MsgButtons::YesNo) != Answer::Yes)
+        return;
+    list.addItem(typed);
+    st.EntryList.add(std::to_string(kind) + "|" + typed);
+    saveListFile(st.EntryList, st.appDir, "a1.pvd");
+    list.setItemIndex(list.count() - 1);
+}
+
+} // namespace
+
+void fillBuiltInEntries(MainState& st)
+{
+    fill(*st.ui.condlist1, {"Mint in Package", "Mint", "Near Mint", "Excellent", "Very Good", "Less than very good"});
+    fill(*st.ui.condlist2, {"Mint in Protector", "Mint", "Creased", "Missing", "N/A"});
+    fill(*st.ui.condlist3, {"Black/White", "Red/White", "Canadian", "Missing", "N/A"});
+    fill(*st.ui.mfglist,
+         {"Ty", "Coca-Cola", "Puffins", "Nintendo", "Disney", "Ty (McDonald's Teenie)", "Promotional"});
+    fill(*st.ui.genlist, {"1 (doesn't open)", "2 (opens/skinny TY)", "3 (opens/fat TY)", "4 (opens/poem)",
+                          "5 (longhand b-day)", "N/A"});
+}
+
+void appendUserEntries(MainState& st)
+{
+    for (const auto& line : st.EntryList.lines()) {
+        int kind = 0;
+        // A kind that is not a whole number (hand-edited file) places nothing;
+        // the line stays in EntryList and is written back unchanged.
+        if (!tryStrToInt(splitField(line, 0), kind))
+            continue;
+        if (IComboBox* list = listOfKind(st, kind))
+            list->addItem(splitField(line, 1));
+    }
+}
+
+void mfglistKeyUp(MainState& st, int key) { pickListKeyUp(st, 1, key); }
+void genlistKeyUp(MainState& st, int key) { pickListKeyUp(st, 2, key); }
+void condlist1KeyUp(MainState& st, int key) { pickListKeyUp(st, 3, key); }
+void condlist2KeyUp(MainState& st, int key) { pickListKeyUp(st, 4, key); }
+void condlist3KeyUp(MainState& st, int key) { pickListKeyUp(st, 5, key); }
+
+} // namespace bw

@@ -1,0 +1,8 @@
+#include "editing/savedelete.h"
+
+namespace bw {
+
+void savebuttClick(MainState&) {}
+void deletebuttonClick(MainState&) {}
+
+} // namespace bw

@@ -1,0 +1,7 @@
+#include "editing/search.h"
+
+namespace bw {
+
+void searchbuttonClick(MainState&) {}
+
+} // namespace bw

@@ -1,0 +1,10 @@
+#include "pictures/attach.h"
+
+namespace bw {
+
+void scroll1DblClick(MainState&) {}
+void Label19DblClick(MainState&) {}
+void beanimgDblClick(MainState&) {}
+void beanimgMouseDown(MainState&, MouseButton) {}
+
+} // namespace bw

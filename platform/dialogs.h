@@ -1,0 +1,37 @@
+#pragma once
+// Message boxes, the picture-open dialog and the desktop's document opener.
+#include <optional>
+#include <string>
+
+namespace bw {
+
+// The kind gives the box its title ("Warning", "Error", "Information",
+// "Confirm") and its icon.
+enum class MsgKind { Warning, Error, Information, Confirm };
+enum class MsgButtons { Ok, YesNo };
+enum class Answer { Ok, Yes, No };
+
+const char* msgTitle(MsgKind kind);
+
+class IMessageBoxes {
+public:
+    virtual ~IMessageBoxes() = default;
+    // Modal; returns the button pressed (closing a Yes/No box answers No).
+    virtual Answer show(MsgKind kind, const std::string& text, MsgButtons buttons) = 0;
+};
+
+// The "Picture Files" dialog: a full path of an existing file, or nothing.
+class IPictureDialog {
+public:
+    virtual ~IPictureDialog() = default;
+    virtual std::optional<std::string> execute() = 0;
+};
+
+class IDesktop {
+public:
+    virtual ~IDesktop() = default;
+    // Opens a document with the desktop's program for its type; no message.
+    virtual void openDocument(const std::string& path) = 0;
+};
+
+} // namespace bw

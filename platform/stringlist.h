@@ -1,0 +1,45 @@
+#pragma once
+// An ordered list of single-byte text lines, the platform's string list.
+// Bytes are kept exactly as read (Windows-1252 on disk, never converted).
+#include <cstddef>
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace bw {
+
+class StringList {
+public:
+    int count() const { return static_cast<int>(lines_.size()); }
+    bool empty() const { return lines_.empty(); }
+
+    // Index outside the list: "List index out of bounds (%d)".
+    const std::string& at(int index) const;
+    void set(int index, std::string line);
+    void add(std::string line) { lines_.push_back(std::move(line)); }
+    void insert(int index, std::string line);
+    void remove(int index);
+    void clear() { lines_.clear(); }
+
+    // Removes every line for which drop(line) is true, keeping order; one pass.
+    template <class Pred> void removeIf(Pred drop)
+    {
+        std::erase_if(lines_, drop);
+    }
+
+    const std::vector<std::string>& lines() const { return lines_; }
+
+    // Replaces the contents with the file's lines. A line ends at CR LF, CR or
+    // LF; the last one needs no end. "Cannot open file %s" when unreadable.
+    void loadFromFile(const std::string& path);
+    // Writes every line ended by CR LF, replacing the file in one rename so a
+    // failure never leaves a torn file. "Cannot create file %s" on failure.
+    void saveToFile(const std::string& path) const;
+
+    static std::vector<std::string> splitLines(const std::string& bytes);
+
+private:
+    std::vector<std::string> lines_;
+};
+
+} // namespace bw

@@ -1,0 +1,28 @@
+#pragma once
+// The collection's files in the program folder.
+#include <string>
+
+#include "platform/stringlist.h"
+
+namespace bw {
+
+enum class DateOrder { MonthFirst, DayFirst };
+
+// The folder of the program file, without a trailing "/".
+std::string appDirFromProgramPath(const std::string& programPath);
+
+// appDir + "/" + name.
+std::string dataFilePath(const std::string& appDir, const std::string& name);
+
+// Loads the list from the file when it exists; otherwise the list keeps its
+// contents.
+void loadListFile(StringList& list, const std::string& appDir, const std::string& name);
+
+// Writes the list to the file, replacing it atomically.
+void saveListFile(const StringList& list, const std::string& appDir, const std::string& name);
+
+// bindle.ini: first line "USA" (a-z upper-cased) is MonthFirst, anything else
+// DayFirst; a missing or empty file is MonthFirst.
+DateOrder readDateOrder(const std::string& appDir);
+
+} // namespace bw

@@ -1,0 +1,7 @@
+#include "summaries/finances.h"
+
+namespace bw {
+
+void treasurebuttonClick(MainState&) {}
+
+} // namespace bw

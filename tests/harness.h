@@ -1,0 +1,96 @@
+#pragma once
+// A whole main window over in-memory controls, in a temporary program folder.
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/startup.h"
+#include "editing/navigation.h"
+#include "editing/record.h"
+#include "platform/guard.h"
+#include "tests/fakes.h"
+
+namespace bw::test {
+
+class TempDir {
+public:
+    TempDir()
+    {
+        std::string tmpl = (std::filesystem::temp_directory_path() / "bindlewick-XXXXXX").string();
+        path = mkdtemp(tmpl.data());
+    }
+    ~TempDir() { std::filesystem::remove_all(path); }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    std::string path;
+};
+
+inline void writeFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+inline std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+struct Harness {
+    TempDir dir;
+    FakeEdit nameedit, styleedit, bdayedit, rdayedit, pdayedit, sdayedit, buyedit, valedit, selledit;
+    FakeComboBox mfglist, genlist, condlist1, condlist2, condlist3;
+    FakeMemo memo;
+    FakeScrollBar recordslide;
+    FakeLabel rlabel;
+    FakePicture beanimg;
+    FakeScrollBox scroll1;
+    FakeVisible hscroll, vscroll;
+    FakeMessageBoxes boxes;
+    FakeImageLoader loader;
+    FakePictureDialog openpic;
+    FakeWindows windows;
+    FakePrinter printer;
+    FakeDesktop desktop;
+    MainState st;
+
+    Harness()
+    {
+        // The window's design texts.
+        buyedit.value = "buyedit";
+        valedit.value = "Edit1";
+        selledit.value = "Edit1";
+        st.ui = {&nameedit, &styleedit, &bdayedit,  &rdayedit,  &pdayedit,  &sdayedit, &buyedit,
+                 &valedit,  &selledit,  &mfglist,   &genlist,   &condlist1, &condlist2, &condlist3,
+                 &memo,     &recordslide, &rlabel, &beanimg, &scroll1, &hscroll, &vscroll};
+        st.sys = {&boxes, &loader, &openpic, &windows, &printer, &desktop};
+        st.keys = KeyGenerator(12345u);
+        memo.setChangeHandler([this] { memoChange(st); });
+        recordslide.setChangeHandler([this] { recordslideChange(st); });
+    }
+
+    std::string file(const std::string& name) const { return dir.path + "/" + name; }
+    void write(const std::string& name, const std::string& bytes) const { writeFile(file(name), bytes); }
+    std::string read(const std::string& name) const { return readFile(file(name)); }
+    bool exists(const std::string& name) const { return std::filesystem::exists(file(name)); }
+
+    // Starts the program in the folder; errors are shown as the window would.
+    void start()
+    {
+        runHandler(boxes, [this] { FormCreate(st, dir.path + "/bindlewick"); });
+    }
+    void close()
+    {
+        runHandler(boxes, [this] { FormClose(st); });
+    }
+    // The user moves the slider (arrows, track, keys): one handler run.
+    void moveTo(int position)
+    {
+        runHandler(boxes, [&] { recordslide.setPosition(position); });
+    }
+    template <class F> void run(F&& handler) { runHandler(boxes, std::forward<F>(handler)); }
+};
+
+} // namespace bw::test

@@ -1,0 +1,4 @@
+#include <QApplication>
+#include <gtest/gtest.h>
+
+TEST(QtSmoke, ApplicationExists) { EXPECT_NE(QApplication::instance(), nullptr); }
