@@ -1,5 +1,6 @@
 #include "platform/atomicfile.h"
 
+#include "platform/ansi.h"
 #include "platform/error.h"
 
 #include <cerrno>
@@ -40,12 +41,12 @@ void failWritesAfterBytes(std::optional<std::size_t> bytes) { g_failAfter = byte
 bool fileExists(const std::string& path)
 {
     struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    return ::stat(ansiToUtf8(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 std::string readWholeFile(const std::string& path)
 {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    int fd = ::open(ansiToUtf8(path).c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         throwCannotOpen(path);
     std::string bytes;
@@ -68,19 +69,20 @@ std::string readWholeFile(const std::string& path)
 
 void writeFileAtomically(const std::string& path, const std::string& bytes)
 {
-    const std::string temp = path + ".new~";
+    const std::string target = ansiToUtf8(path);
+    const std::string temp = target + ".new~";
     int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)
         throwCannotCreate(path);
     bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
-    if (!ok || ::rename(temp.c_str(), path.c_str()) != 0) {
+    if (!ok || ::rename(temp.c_str(), target.c_str()) != 0) {
         ::unlink(temp.c_str());
         throwCannotCreate(path);
     }
     // Make the rename itself durable.
-    const auto slash = path.find_last_of('/');
-    const std::string dir = slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
+    const auto slash = target.find_last_of('/');
+    const std::string dir = slash == std::string::npos ? "." : target.substr(0, slash == 0 ? 1 : slash);
     int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dfd >= 0) {
         ::fsync(dfd);
