@@ -2,7 +2,7 @@
 
 #include "editing/picklists.h"
 #include "editing/record.h"
-#include "platform/atomicfile.h"
+#include "pictures/showpicture.h"
 
 namespace bw {
 
@@ -10,8 +10,7 @@ void FormCreate(MainState& st, const std::string& programPath)
 {
     // The lists exist from the start (they are members), so an error below
     // leaves a window that works with whatever was loaded so far.
-    st.ui.beanimg->setBounds({0, 0, 10, 10});
-    st.ui.beanimg->setBitmap(nullptr);
+    clearPictureBox(st);
     st.appDir = appDirFromProgramPath(programPath);
     st.sys.windows->showDidYouKnow(st.appDir);
     st.dateOrder = readDateOrder(st.appDir);
