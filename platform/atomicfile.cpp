@@ -41,7 +41,7 @@ void failWritesAfterBytes(std::optional<std::size_t> bytes) { g_failAfter = byte
 bool fileExists(const std::string& path)
 {
     struct stat st {};
-    return ::stat(ansiToUtf8(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    return ::stat(ansiToUtf8(path).c_str(), &st) == 0;
 }
 
 std::string readWholeFile(const std::string& path)

@@ -6,6 +6,7 @@
 
 namespace bw {
 
+// Anything at the path counts (a folder too, which then fails to read).
 bool fileExists(const std::string& path);
 
 // Reads the whole file; "Cannot open file %s" when it cannot be read.

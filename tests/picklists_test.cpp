@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include "editing/picklists.h"
+#include "platform/atomicfile.h"
+#include "tests/harness.h"
+
+namespace bw {
+namespace {
+
+using test::Harness;
+
+TEST(PickLists, EnterOnAnExistingEntryClearsTheTextAndSaysSo)
+{
+    Harness h;
+    h.start();
+    h.condlist1.type("mint");
+    h.run([&] { condlist1KeyUp(h.st, 13); });
+    EXPECT_EQ(h.condlist1.text(), "");
+    ASSERT_EQ(h.boxes.shown.size(), 1u);
+    EXPECT_EQ(h.boxes.shown[0].kind, MsgKind::Information);
+    EXPECT_EQ(h.boxes.shown[0].buttons, MsgButtons::Ok);
+    EXPECT_EQ(h.boxes.shown[0].text, "Duplication! There is already an entry of mint.");
+    EXPECT_EQ(h.condlist1.count(), 6);
+    EXPECT_FALSE(h.exists("a1.pvd"));
+}
+
+TEST(PickLists, YesAddsTheEntrySelectsItAndRewritesTheFile)
+{
+    Harness h;
+    h.write("a1.pvd", "9|Other\n");
+    h.start();
+    h.condlist3.type("Mint");
+    h.boxes.answer(Answer::Yes);
+    h.run([&] { condlist3KeyUp(h.st, 13); });
+    ASSERT_EQ(h.boxes.shown.size(), 1u);
+    EXPECT_EQ(h.boxes.shown[0].text, "Would you like to add Mint to the list?");
+    EXPECT_EQ(h.boxes.shown[0].kind, MsgKind::Information);
+    EXPECT_EQ(h.boxes.shown[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(h.condlist3.count(), 6);
+    EXPECT_EQ(h.condlist3.item(5), "Mint");
+    EXPECT_EQ(h.condlist3.itemIndex(), 5);
+    EXPECT_EQ(h.read("a1.pvd"), "9|Other\r\n5|Mint\r\n");
+}
+
+TEST(PickLists, NoChangesNothingAndKeepsTheTypedText)
+{
+    Harness h;
+    h.start();
+    h.mfglist.type("Hand made");
+    h.boxes.answer(Answer::No);
+    h.run([&] { mfglistKeyUp(h.st, 13); });
+    EXPECT_EQ(h.mfglist.count(), 7);
+    EXPECT_EQ(h.mfglist.text(), "Hand made");
+    EXPECT_TRUE(h.st.EntryList.empty());
+    EXPECT_FALSE(h.exists("a1.pvd"));
+}
+
+struct TypedCase {
+    const char* typed;
+    bool duplicate;
+};
+
+class DuplicateTest : public ::testing::TestWithParam<TypedCase> {};
+
+TEST_P(DuplicateTest, OnlyLettersAToZIgnoreCase)
+{
+    Harness h;
+    h.write("a1.pvd", "3|Caf\xe9\r\n");
+    h.start();
+    h.condlist1.type(GetParam().typed);
+    if (!GetParam().duplicate)
+        h.boxes.answer(Answer::No);
+    h.run([&] { condlist1KeyUp(h.st, 13); });
+    ASSERT_EQ(h.boxes.shown.size(), 1u);
+    EXPECT_EQ(h.boxes.shown[0].buttons == MsgButtons::Ok, GetParam().duplicate) << h.boxes.shown[0].text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DuplicateTest,
+                         ::testing::Values(TypedCase{"MINT", true}, TypedCase{"near mint", true},
+                                           TypedCase{"Mint ", false}, TypedCase{" Mint", false},
+                                           TypedCase{"caf\xe9", true}, TypedCase{"CAF\xc9", false},
+                                           TypedCase{"Less than very good", true}));
+
+TEST(PickLists, EnterOnAnEmptyTextAsksWithTwoBlanks)
+{
+    Harness h;
+    h.start();
+    h.mfglist.type("");
+    h.boxes.answer(Answer::Yes);
+    h.run([&] { mfglistKeyUp(h.st, 13); });
+    EXPECT_EQ(h.boxes.shown[0].text, "Would you like to add  to the list?");
+    EXPECT_EQ(h.read("a1.pvd"), "1|\r\n");
+}
+
+TEST(PickLists, OtherKeysDoNothing)
+{
+    Harness h;
+    h.start();
+    h.genlist.type("x");
+    h.run([&] { genlistKeyUp(h.st, 'X'); });
+    EXPECT_TRUE(h.boxes.shown.empty());
+}
+
+TEST(PickLists, AFailedWriteKeepsTheEntryForThisRunAndTheNextAdditionSavesIt)
+{
+    Harness h;
+    h.start();
+    h.condlist2.type("Torn");
+    h.boxes.answer(Answer::Yes);
+    failWritesAfterBytes(0);
+    h.run([&] { condlist2KeyUp(h.st, 13); });
+    failWritesAfterBytes(std::nullopt);
+    EXPECT_EQ(h.boxes.shown.back().kind, MsgKind::Error);
+    EXPECT_EQ(h.boxes.shown.back().text, "Cannot create file " + h.file("a1.pvd"));
+    EXPECT_EQ(h.condlist2.item(5), "Torn");
+    h.condlist2.type("Faded");
+    h.boxes.answer(Answer::Yes);
+    h.run([&] { condlist2KeyUp(h.st, 13); });
+    EXPECT_EQ(h.read("a1.pvd"), "4|Torn\r\n4|Faded\r\n");
+}
+
+} // namespace
+} // namespace bw
