@@ -1,13 +1,33 @@
 #pragma once
-#include <array>
+// The "Amazing Info!" window.
+#include <QDialog>
+#include <ctime>
+#include <functional>
 #include <string>
 
-#include "platform/bitmap.h"
 #include "platform/dialogs.h"
 
-class QWidget;
+class QLabel;
 
 namespace bw {
+
+class Tdidyano : public QDialog {
+public:
+    // clock: seconds for the choice of the fact; the real clock by default.
+    Tdidyano(QWidget* owner, std::string appDir, IMessageBoxes& boxes,
+             std::function<std::time_t()> clock = {});
+
+    // Picks a fact afresh; an error is shown through boxes and leaves the
+    // fact empty.
+    void FormActivate();
+    void BitBtn1Click();
+
+private:
+    std::string appDir_;
+    IMessageBoxes& boxes_;
+    std::function<std::time_t()> clock_;
+    QLabel* alabel_;
+};
 
 // "Amazing Info!", modal over owner (which may be null); errors of its
 // activation are shown through boxes.
