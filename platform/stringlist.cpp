@@ -17,6 +17,7 @@ void StringList::set(int index, std::string line)
     if (index < 0 || index >= count())
         throwListIndexError(index);
     lines_[static_cast<std::size_t>(index)] = std::move(line);
+    revision_.bump();
 }
 
 void StringList::insert(int index, std::string line)
@@ -24,6 +25,7 @@ void StringList::insert(int index, std::string line)
     if (index < 0 || index > count())
         throwListIndexError(index);
     lines_.insert(lines_.begin() + index, std::move(line));
+    revision_.bump();
 }
 
 void StringList::remove(int index)
@@ -31,6 +33,7 @@ void StringList::remove(int index)
     if (index < 0 || index >= count())
         throwListIndexError(index);
     lines_.erase(lines_.begin() + index);
+    revision_.bump();
 }
 
 std::vector<std::string> StringList::splitLines(const std::string& bytes)
@@ -55,7 +58,11 @@ std::vector<std::string> StringList::splitLines(const std::string& bytes)
     return out;
 }
 
-void StringList::loadFromFile(const std::string& path) { lines_ = splitLines(readWholeFile(path)); }
+void StringList::loadFromFile(const std::string& path)
+{
+    lines_ = splitLines(readWholeFile(path));
+    revision_.bump();
+}
 
 void StringList::saveToFile(const std::string& path) const
 {
