@@ -3,6 +3,7 @@
 // record's snapshot and flags, and the controls and services of the window.
 // The Qt window owns one of these; the tests build one over in-memory controls.
 #include <array>
+#include <set>
 #include <string>
 
 #include "platform/controls.h"
@@ -65,6 +66,9 @@ struct MainState {
 
     std::string appDir;
     DateOrder dateOrder = DateOrder::MonthFirst;
+    // Data files that exist but could not be read at start-up: writing the
+    // list over them would destroy what they hold, so they are never written.
+    std::set<std::string> unreadFiles;
 
     int currentIndex = 0;
     ShownSnapshot shown;

@@ -1,5 +1,8 @@
 #include "app/startup.h"
 
+#include <exception>
+
+#include "app/collectionfiles.h"
 #include "editing/picklists.h"
 #include "editing/record.h"
 #include "pictures/showpicture.h"
@@ -8,34 +11,49 @@ namespace bw {
 
 void FormCreate(MainState& st, const std::string& programPath)
 {
-    // The lists exist from the start (they are members), so an error below
-    // leaves a window that works with whatever was loaded so far.
     clearPictureBox(st);
     st.appDir = appDirFromProgramPath(programPath);
     st.sys.windows->showDidYouKnow(st.appDir);
-    st.dateOrder = readDateOrder(st.appDir);
+
+    // Each step runs even when one before it failed, so that a broken
+    // settings or entries file does not hide the collection; the first error
+    // is shown once everything that could be loaded is on screen.
+    std::exception_ptr firstError;
+    const auto step = [&firstError](auto&& work) {
+        try {
+            work();
+        } catch (...) {
+            if (!firstError)
+                firstError = std::current_exception();
+        }
+    };
+    step([&] { st.dateOrder = readDateOrder(st.appDir); });
     st.newRecordAdded = false;
     fillBuiltInEntries(st);
     st.RecordList.clear();
     st.NoteList.clear();
     st.EntryList.clear();
     st.ui.bdayedit->setText("03121998");
-    loadListFile(st.EntryList, st.appDir, "a1.pvd");
-    appendUserEntries(st);
-    loadListFile(st.NoteList, st.appDir, "a4.pvd");
-    loadListFile(st.RecordList, st.appDir, "a3.pvd");
+    step([&] {
+        loadDataFile(st, st.EntryList, "a1.pvd");
+        appendUserEntries(st);
+    });
+    step([&] { loadDataFile(st, st.NoteList, "a4.pvd"); });
+    step([&] { loadDataFile(st, st.RecordList, "a3.pvd"); });
     st.ui.recordslide->setMin(0);
     if (st.RecordList.empty()) {
         // Missing or empty a3.pvd: the No records state.
         st.ui.recordslide->setMax(0);
         st.ui.rlabel->setCaption("No Records.");
-        return;
+    } else {
+        st.currentIndex = 0;
+        // The range is set before the record is shown so that it is right
+        // even when the record shows with an error.
+        st.ui.recordslide->setMax(st.RecordList.count() - 1);
+        step([&] { showCurrentRecord(st); });
     }
-    st.currentIndex = 0;
-    // The range is set before the record is shown so that it is right even
-    // when the record shows with an error.
-    st.ui.recordslide->setMax(st.RecordList.count() - 1);
-    showCurrentRecord(st);
+    if (firstError)
+        std::rethrow_exception(firstError);
 }
 
 void FormClose(MainState& st)
@@ -46,8 +64,8 @@ void FormClose(MainState& st)
             writeBackNotes(st);
         storeCurrentRecord(st);
     }
-    saveListFile(st.RecordList, st.appDir, "a3.pvd");
-    saveListFile(st.NoteList, st.appDir, "a4.pvd");
+    saveDataFile(st, st.RecordList, "a3.pvd");
+    saveDataFile(st, st.NoteList, "a4.pvd");
 }
 
 void helpbuttonClick(MainState& st) { st.sys.desktop->openDocument(st.appDir + "/docs/wickhelp.htm"); }

@@ -1,5 +1,6 @@
 #include "editing/addfind.h"
 
+#include "app/collectionfiles.h"
 #include "editing/record.h"
 #include "editing/validation.h"
 #include "platform/convert.h"
@@ -37,8 +38,8 @@ void addNewRecord(MainState& st)
     // An empty collection has no shown record to store.
     if (!st.RecordList.empty())
         storeShownRecord(st);
-    saveListFile(st.RecordList, st.appDir, "a3.pvd");
-    saveListFile(st.NoteList, st.appDir, "a4.pvd");
+    saveDataFile(st, st.RecordList, "a3.pvd");
+    saveDataFile(st, st.NoteList, "a4.pvd");
     st.RecordList.add(newRecordLine(st.keys.makeRecordKey(st.RecordList)));
     const int last = st.RecordList.count() - 1;
     st.newRecordAdded = true;
@@ -81,7 +82,13 @@ void nameeditKeyUp(MainState& st, int key)
             st.ui.nameedit->setText(st.shown.name);
             storeShownRecord(st);
             st.currentIndex = match;
-            showCurrentRecord(st);
+            try {
+                showCurrentRecord(st);
+            } catch (...) {
+                // Shown with an error: the slider still follows the record.
+                st.ui.recordslide->setPositionSilently(st.currentIndex);
+                throw;
+            }
             st.ui.recordslide->setPosition(st.currentIndex);
             return;
         }

@@ -1,5 +1,6 @@
 #include "editing/picklists.h"
 
+#include "app/collectionfiles.h"
 #include "platform/convert.h"
 
 #include <initializer_list>
@@ -53,7 +54,7 @@ void pickListKeyUp(MainState& st, int kind, int key)
         return;
     list.addItem(typed);
     st.EntryList.add(std::to_string(kind) + "|" + typed);
-    saveListFile(st.EntryList, st.appDir, "a1.pvd");
+    saveDataFile(st, st.EntryList, "a1.pvd");
     list.setItemIndex(list.count() - 1);
 }
 

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "app/collectionfiles.h"
 #include "editing/record.h"
 #include "pictures/showpicture.h"
 
@@ -77,7 +78,7 @@ template <class Step> void withRealignOnError(MainState& st, Step step)
 // Writes a list and reads it back. A failed read keeps the list as written.
 void writeAndReload(StringList& list, const MainState& st, const char* name)
 {
-    saveListFile(list, st.appDir, name);
+    saveDataFile(st, list, name);
     loadListFile(list, st.appDir, name);
 }
 
@@ -102,8 +103,8 @@ void savebuttClick(MainState& st)
         if (!dropped.empty())
             st.NoteList.removeIf(
                 [&](const std::string& line) { return dropped.count(splitField(line, FKey)) != 0; });
-        saveListFile(st.RecordList, st.appDir, "a3.pvd");
-        saveListFile(st.NoteList, st.appDir, "a4.pvd");
+        saveDataFile(st, st.RecordList, "a3.pvd");
+        saveDataFile(st, st.NoteList, "a4.pvd");
         loadListFile(st.RecordList, st.appDir, "a3.pvd");
         loadListFile(st.NoteList, st.appDir, "a4.pvd");
         showFirstRecord(st);

@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,6 +14,7 @@ namespace bw {
 
 namespace {
 std::optional<std::size_t> g_failAfter;
+std::string g_failRead;
 
 bool writeAll(int fd, const std::string& bytes)
 {
@@ -37,6 +39,7 @@ bool writeAll(int fd, const std::string& bytes)
 } // namespace
 
 void failWritesAfterBytes(std::optional<std::size_t> bytes) { g_failAfter = bytes; }
+void failReadsOf(const std::string& path) { g_failRead = path; }
 
 bool fileExists(const std::string& path)
 {
@@ -46,7 +49,7 @@ bool fileExists(const std::string& path)
 
 std::string readWholeFile(const std::string& path)
 {
-    int fd = ::open(ansiToUtf8(path).c_str(), O_RDONLY | O_CLOEXEC);
+    int fd = path == g_failRead ? -1 : ::open(ansiToUtf8(path).c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         throwCannotOpen(path);
     std::string bytes;
@@ -69,11 +72,19 @@ std::string readWholeFile(const std::string& path)
 
 void writeFileAtomically(const std::string& path, const std::string& bytes)
 {
-    const std::string target = ansiToUtf8(path);
+    std::string target = ansiToUtf8(path);
+    // A linked file is replaced where it really lives.
+    if (char* real = ::realpath(target.c_str(), nullptr)) {
+        target = real;
+        std::free(real);
+    }
     const std::string temp = target + ".new~";
     int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)
         throwCannotCreate(path);
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0)
+        ::fchmod(fd, old.st_mode & 07777);
     bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
     if (!ok || ::rename(temp.c_str(), target.c_str()) != 0) {

@@ -13,11 +13,14 @@ bool fileExists(const std::string& path);
 std::string readWholeFile(const std::string& path);
 
 // Writes a new file beside the old one, flushes it to disk and renames it over
-// the old one. On any failure the old file is untouched, the temporary file is
+// the old one (through a symbolic link, onto its target; keeping the old
+// file's permissions). On any failure the old file is untouched, the temporary file is
 // removed and "Cannot create file %s" is raised.
 void writeFileAtomically(const std::string& path, const std::string& bytes);
 
-// Test seam: make the next writes fail after this many bytes (nullopt: never).
+// Test seams: make the next writes fail after this many bytes (nullopt:
+// never); make reading this one path fail (empty: none).
 void failWritesAfterBytes(std::optional<std::size_t> bytes);
+void failReadsOf(const std::string& path);
 
 } // namespace bw

@@ -166,6 +166,17 @@ TEST(FindOrAdd, NoShowsTheFirstMatchAndKeepsTheEditsOfTheRecordLeft)
     EXPECT_EQ(h.st.RecordList.count(), 3);
 }
 
+TEST(FindOrAdd, NoOnARecordThatShowsWithAnErrorKeepsTheSliderOnIt)
+{
+    Collection h({rec("AAAAAAAA", "Bongo"), "BBBBBBBB|Teddy|||||||||x|0|0|0|0|0"});
+    h.boxes.answer(Answer::No);
+    h.returnInName("ted");
+    EXPECT_EQ(h.boxes.shown.back().text, "'x' is not a valid integer value");
+    EXPECT_EQ(h.st.currentIndex, 1);
+    EXPECT_EQ(h.recordslide.position(), 1);
+    EXPECT_EQ(h.nameedit.value, "Teddy");
+}
+
 TEST(FindOrAdd, NoOnTheShownRecordShowsItAgainWithItsEditsStored)
 {
     Collection h({rec("AAAAAAAA", "Bongo", "1")});

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "editing/addfind.h"
+#include "editing/picklists.h"
 #include "platform/atomicfile.h"
 #include "tests/harness.h"
 
@@ -105,6 +107,54 @@ TEST(Startup, AnUnreadableFileIsShownAndTheWindowWorksWithWhatLoaded)
     EXPECT_EQ(h.boxes.shown[0].text, "Cannot open file " + h.file("a4.pvd"));
     EXPECT_EQ(h.mfglist.item(7), "Mine");
 }
+
+// A file that exists but cannot be read: the rest still loads, and the
+// unread file is never overwritten by the list that could not be filled.
+class UnreadableAtStartTest : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(UnreadableAtStartTest, TheRestLoadsAndTheFileIsNeverOverwritten)
+{
+    const std::string unread = GetParam();
+    Harness h;
+    const std::string a3 = records(2), a4 = "Keyaaaaa|note\r\n", a1 = "1|Mine\r\n", ini = "UK\r\n";
+    h.write("a3.pvd", a3);
+    h.write("a4.pvd", a4);
+    h.write("a1.pvd", a1);
+    h.write("bindle.ini", ini);
+    failReadsOf(h.file(unread));
+    h.start();
+    failReadsOf("");
+    ASSERT_FALSE(h.boxes.shown.empty());
+    EXPECT_EQ(h.boxes.shown[0].text, "Cannot open file " + h.file(unread));
+    if (unread != "a3.pvd") {
+        EXPECT_EQ(h.rlabel.value, "Record 1 of 2");
+    }
+    if (unread != "a1.pvd") {
+        EXPECT_EQ(h.mfglist.item(7), "Mine");
+    }
+    if (unread != "bindle.ini") {
+        EXPECT_EQ(h.st.dateOrder, DateOrder::DayFirst);
+    }
+
+    h.boxes.shown.clear();
+    h.run([&] { addbuttonClick(h.st); });
+    h.mfglist.type("Another");
+    h.boxes.answer(Answer::Yes);
+    h.run([&] { mfglistKeyUp(h.st, 13); });
+    h.close();
+    EXPECT_EQ(h.read("a3.pvd") == a3, unread == "a3.pvd");
+    EXPECT_EQ(h.read("a4.pvd"), a4); // no note was edited
+    EXPECT_EQ(h.read("a1.pvd") == a1, unread == "a1.pvd");
+    EXPECT_EQ(h.read("bindle.ini"), ini);
+    for (const auto& box : h.boxes.shown) {
+        if (box.kind == MsgKind::Error) {
+            EXPECT_EQ(box.text, "Cannot create file " + h.file(unread));
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, UnreadableAtStartTest,
+                         ::testing::Values("bindle.ini", "a1.pvd", "a4.pvd", "a3.pvd"));
 
 TEST(Shutdown, ClosingWritesBothFilesAndLeavesTheEntriesFileAlone)
 {

@@ -154,6 +154,23 @@ TEST(Store, FailedWriteLeavesTheOldFileWholeAndReportsIt)
     EXPECT_FALSE(std::filesystem::exists(dir.path + "/a3.pvd.new~"));
 }
 
+TEST(Store, SavingKeepsPermissionsAndWritesThroughALink)
+{
+    test::TempDir dir;
+    std::filesystem::create_directory(dir.path + "/real");
+    test::writeFile(dir.path + "/real/a3.pvd", "old\r\n");
+    std::filesystem::permissions(dir.path + "/real/a3.pvd", std::filesystem::perms::owner_read |
+                                                                std::filesystem::perms::owner_write);
+    std::filesystem::create_symlink(dir.path + "/real/a3.pvd", dir.path + "/a3.pvd");
+    StringList list;
+    list.add("new");
+    saveListFile(list, dir.path, "a3.pvd");
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.path + "/a3.pvd"));
+    EXPECT_EQ(test::readFile(dir.path + "/real/a3.pvd"), "new\r\n");
+    EXPECT_EQ(std::filesystem::status(dir.path + "/real/a3.pvd").permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+}
+
 TEST(Store, UnwritableFolderReportsCannotCreate)
 {
     StringList list;
