@@ -1,0 +1,536 @@
+#include "platform/controls_qt.h"
+
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTextBlock>
+#include <algorithm>
+#include <array>
+
+#include "platform/bitmap_qt.h"
+#include "platform/error.h"
+#include "platform/guard.h"
+#include "platform/text_qt.h"
+
+namespace bw {
+
+QFont formFont(bool bold)
+{
+    QFont f = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(11);
+    f.setBold(bold);
+    return f;
+}
+
+bool isRefusedFieldChar(QChar c)
+{
+    return c == u'|' || !isAnsiRepresentable(c);
+}
+
+QString withoutRefusedChars(const QString& text)
+{
+    QString kept;
+    kept.reserve(text.size());
+    for (QChar c : text)
+        if (!isRefusedFieldChar(c))
+            kept += c;
+    return kept;
+}
+
+QValidator::State FieldValidator::validate(QString& input, int& pos) const
+{
+    int removedBeforeCursor = 0;
+    for (int i = 0; i < input.size() && i < pos; ++i)
+        if (isRefusedFieldChar(input[i]))
+            ++removedBeforeCursor;
+    input = withoutRefusedChars(input);
+    pos = std::clamp(pos - removedBeforeCursor, 0, static_cast<int>(input.size()));
+    return Acceptable;
+}
+
+void refuseFieldChars(QLineEdit* edit)
+{
+    edit->setValidator(new FieldValidator(edit));
+}
+
+// ---------------------------------------------------------------- edits
+
+QtEdit::QtEdit(QLineEdit* edit) : edit_(edit) {}
+
+std::string QtEdit::text() const
+{
+    return toAnsi(edit_->text());
+}
+
+void QtEdit::setText(const std::string& text)
+{
+    edit_->setText(fromAnsi(text));
+    // Show the start of a long text, not its end.
+    edit_->setCursorPosition(0);
+}
+
+namespace {
+
+// Where the eight digits of a date stand in "99/99/9999".
+constexpr std::array<int, 8> datePositions{0, 1, 3, 4, 6, 7, 8, 9};
+
+} // namespace
+
+QtDateEdit::QtDateEdit(QLineEdit* edit) : edit_(edit)
+{
+    edit_->setInputMask("99/99/9999; ");
+}
+
+std::string QtDateEdit::text() const
+{
+    const QString shown = edit_->displayText();
+    QString digits;
+    for (int p : datePositions)
+        digits += p < shown.size() ? shown[p] : QChar(u' ');
+    while (!digits.isEmpty() && digits.back() == u' ')
+        digits.chop(1);
+    return toAnsi(digits);
+}
+
+void QtDateEdit::setText(const std::string& text)
+{
+    // The mask would close up blanks in a text set whole, so each digit goes
+    // into its own place.
+    const QString digits = fromAnsi(text);
+    edit_->setText(QString());
+    for (int i = 0; i < static_cast<int>(datePositions.size()) && i < digits.size(); ++i) {
+        if (!digits[i].isDigit())
+            continue;
+        edit_->setCursorPosition(datePositions[static_cast<std::size_t>(i)]);
+        edit_->insert(QString(digits[i]));
+    }
+    edit_->setCursorPosition(0);
+}
+
+// ---------------------------------------------------------------- label
+
+QtLabel::QtLabel(QLabel* label) : label_(label) {}
+
+std::string QtLabel::caption() const
+{
+    return toAnsi(label_->text());
+}
+
+void QtLabel::setCaption(const std::string& caption)
+{
+    label_->setText(fromAnsi(caption));
+}
+
+// ---------------------------------------------------------------- pick list
+
+QtComboBox::QtComboBox(QComboBox* combo) : combo_(combo)
+{
+    combo_->setEditable(true);
+    // Only the key-release handler decides what Enter does: no insertion, no
+    // jump to a matching entry, no completion that would change what was typed.
+    combo_->setInsertPolicy(QComboBox::NoInsert);
+    combo_->setDuplicatesEnabled(true);
+    combo_->setCompleter(nullptr);
+    combo_->setValidator(new FieldValidator(combo_));
+}
+
+int QtComboBox::count() const
+{
+    return combo_->count();
+}
+
+std::string QtComboBox::item(int index) const
+{
+    if (index < 0 || index >= combo_->count())
+        throwListIndexError(index);
+    return toAnsi(combo_->itemText(index));
+}
+
+void QtComboBox::addItem(const std::string& text)
+{
+    // Qt selects the first entry put into an empty list; the logic does not
+    // expect that.
+    const int index = combo_->currentIndex();
+    const QString typed = combo_->currentText();
+    combo_->addItem(fromAnsi(text));
+    if (combo_->currentIndex() != index) {
+        combo_->setCurrentIndex(index);
+        combo_->setEditText(typed);
+    }
+}
+
+int QtComboBox::itemIndex() const
+{
+    return combo_->currentIndex();
+}
+
+void QtComboBox::setItemIndex(int index)
+{
+    combo_->setCurrentIndex(index >= 0 && index < combo_->count() ? index : -1);
+}
+
+std::string QtComboBox::text() const
+{
+    return toAnsi(combo_->currentText());
+}
+
+void QtComboBox::setText(const std::string& text)
+{
+    combo_->setEditText(fromAnsi(text));
+}
+
+// ---------------------------------------------------------------- memo
+
+void MemoWidget::keyPressEvent(QKeyEvent* event)
+{
+    const QString typed = event->text();
+    if (!typed.isEmpty() && withoutRefusedChars(typed) != typed) {
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void MemoWidget::inputMethodEvent(QInputMethodEvent* event)
+{
+    const QString commit = event->commitString();
+    if (withoutRefusedChars(commit) == commit) {
+        QPlainTextEdit::inputMethodEvent(event);
+        return;
+    }
+    QInputMethodEvent filtered(event->preeditString(), event->attributes());
+    filtered.setCommitString(withoutRefusedChars(commit), event->replacementStart(),
+                             event->replacementLength());
+    QPlainTextEdit::inputMethodEvent(&filtered);
+}
+
+void MemoWidget::insertFromMimeData(const QMimeData* source)
+{
+    if (source->hasText())
+        insertPlainText(withoutRefusedChars(source->text()));
+}
+
+QtMemo::QtMemo(QPlainTextEdit* memo, IMessageBoxes& boxes) : memo_(memo), boxes_(boxes)
+{
+    memo_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    userEdits_ = QObject::connect(memo_, &QPlainTextEdit::textChanged, memo_, [this] {
+        if (handler_)
+            runHandler(boxes_, handler_);
+    });
+}
+
+QtMemo::~QtMemo()
+{
+    QObject::disconnect(userEdits_);
+}
+
+std::vector<QString> QtMemo::qtLines() const
+{
+    // Hard lines: the blocks, and inside a block the breaks of Shift+Return.
+    std::vector<QString> lines;
+    for (QTextBlock b = memo_->document()->begin(); b.isValid(); b = b.next())
+        for (const QString& part : b.text().split(QChar::LineSeparator))
+            lines.push_back(part);
+    // The empty line after a final line break is no line of its own.
+    if (!lines.empty() && lines.back().isEmpty())
+        lines.pop_back();
+    return lines;
+}
+
+std::vector<std::string> QtMemo::lines() const
+{
+    std::vector<std::string> out;
+    for (const QString& line : qtLines())
+        out.push_back(toAnsi(line));
+    return out;
+}
+
+void QtMemo::setLines(const std::vector<QString>& lines)
+{
+    QString text;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            text += u'\n';
+        text += lines[i];
+    }
+    // A last line that is empty needs a line break to exist.
+    if (!lines.empty() && lines.back().isEmpty())
+        text += u'\n';
+    {
+        const QSignalBlocker quiet(memo_);
+        memo_->setPlainText(text);
+    }
+    if (handler_)
+        handler_();
+}
+
+void QtMemo::clear()
+{
+    setLines({});
+}
+
+void QtMemo::addLine(const std::string& line)
+{
+    std::vector<QString> lines = qtLines();
+    lines.push_back(fromAnsi(line));
+    setLines(lines);
+}
+
+void QtMemo::setChangeHandler(ChangeHandler handler)
+{
+    handler_ = std::move(handler);
+}
+
+// ---------------------------------------------------------------- scroll bar
+
+ScrollBarWidget::ScrollBarWidget(Qt::Orientation orientation, QWidget* parent)
+    : QScrollBar(orientation, parent)
+{
+    setSingleStep(1);
+    setPageStep(0);
+    // The action has moved the slider position but not yet the value.
+    connect(this, &QAbstractSlider::actionTriggered, this, [this](int action) {
+        if (action == SliderPageStepAdd)
+            setSliderPosition(sliderPosition() + singleStep());
+        else if (action == SliderPageStepSub)
+            setSliderPosition(sliderPosition() - singleStep());
+    });
+}
+
+void ScrollBarWidget::keyPressEvent(QKeyEvent* event)
+{
+    const bool vertical = orientation() == Qt::Vertical;
+    SliderAction action = SliderNoAction;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        action = vertical ? SliderNoAction : SliderSingleStepSub;
+        break;
+    case Qt::Key_Right:
+        action = vertical ? SliderNoAction : SliderSingleStepAdd;
+        break;
+    case Qt::Key_Up:
+        action = vertical ? SliderSingleStepSub : SliderNoAction;
+        break;
+    case Qt::Key_Down:
+        action = vertical ? SliderSingleStepAdd : SliderNoAction;
+        break;
+    case Qt::Key_PageUp:
+        action = SliderPageStepSub;
+        break;
+    case Qt::Key_PageDown:
+        action = SliderPageStepAdd;
+        break;
+    case Qt::Key_Home:
+        action = SliderToMinimum;
+        break;
+    case Qt::Key_End:
+        action = SliderToMaximum;
+        break;
+    default:
+        QScrollBar::keyPressEvent(event);
+        return;
+    }
+    if (action == SliderNoAction) {
+        event->ignore();
+        return;
+    }
+    triggerAction(action);
+    event->accept();
+}
+
+QtScrollBar::QtScrollBar(QScrollBar* bar, IMessageBoxes& boxes) : bar_(bar), boxes_(boxes)
+{
+    settled_ = target_ = bar_->value();
+    // Every change the program makes is done with the signals blocked, so
+    // whatever arrives here is the user's.
+    userMoves_ =
+        QObject::connect(bar_, &QScrollBar::valueChanged, bar_, [this](int value) { userMoved(value); });
+}
+
+QtScrollBar::~QtScrollBar()
+{
+    QObject::disconnect(userMoves_);
+}
+
+int QtScrollBar::min() const
+{
+    return bar_->minimum();
+}
+int QtScrollBar::max() const
+{
+    return bar_->maximum();
+}
+int QtScrollBar::position() const
+{
+    return bar_->value();
+}
+
+void QtScrollBar::setMin(int value)
+{
+    const int before = bar_->value();
+    {
+        const QSignalBlocker quiet(bar_);
+        bar_->setMinimum(value);
+    }
+    settled_ = target_ = bar_->value();
+    runIfMoved(before);
+}
+
+void QtScrollBar::setMax(int value)
+{
+    const int before = bar_->value();
+    {
+        const QSignalBlocker quiet(bar_);
+        bar_->setMaximum(value);
+    }
+    settled_ = target_ = bar_->value();
+    runIfMoved(before);
+}
+
+void QtScrollBar::setPosition(int value)
+{
+    const int before = bar_->value();
+    setSilently(value);
+    runIfMoved(before);
+}
+
+void QtScrollBar::setPositionSilently(int value)
+{
+    setSilently(value);
+}
+
+void QtScrollBar::setFocus()
+{
+    bar_->setFocus(Qt::OtherFocusReason);
+}
+
+void QtScrollBar::setChangeHandler(ChangeHandler handler)
+{
+    handler_ = std::move(handler);
+}
+
+void QtScrollBar::setSilently(int value)
+{
+    {
+        const QSignalBlocker quiet(bar_);
+        bar_->setValue(value);
+    }
+    settled_ = target_ = bar_->value();
+}
+
+void QtScrollBar::runIfMoved(int before)
+{
+    if (bar_->value() != before && handler_)
+        handler_();
+}
+
+void QtScrollBar::userMoved(int value)
+{
+    target_ = value;
+    // A move that arrives while the handler runs (from a nested event loop)
+    // only sets a new target for the walk below.
+    if (stepping_)
+        return;
+    stepping_ = true;
+    // The handler runs for every position passed, in order, so that a drag
+    // across several records stores and shows each of them.
+    while (settled_ != target_) {
+        const int next = settled_ + (target_ > settled_ ? 1 : -1);
+        {
+            const QSignalBlocker quiet(bar_);
+            bar_->setValue(next);
+        }
+        settled_ = next;
+        if (handler_)
+            runHandler(boxes_, handler_);
+        // The handler put the thumb elsewhere itself (for example back after a
+        // failed move): that ends the walk.
+        if (bar_->value() != next)
+            settled_ = target_ = bar_->value();
+    }
+    stepping_ = false;
+}
+
+// ---------------------------------------------------------------- picture
+
+QtPicture::QtPicture(QLabel* image, QScrollArea* box) : image_(image), box_(box)
+{
+    image_->setScaledContents(false);
+    image_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void QtPicture::setBitmap(std::unique_ptr<Bitmap> bitmap)
+{
+    bitmap_ = std::move(bitmap);
+    const QImage image = QtBitmap::imageOf(bitmap_.get());
+    if (image.isNull())
+        image_->clear();
+    else
+        image_->setPixmap(QPixmap::fromImage(image));
+}
+
+const Bitmap* QtPicture::bitmap() const
+{
+    return bitmap_.get();
+}
+
+void QtPicture::setBounds(const Rect& bounds)
+{
+    image_->setGeometry(bounds.left, bounds.top, bounds.width, bounds.height);
+    fitScrollContents(box_);
+}
+
+Rect QtPicture::bounds() const
+{
+    const QRect g = image_->geometry();
+    return {g.x(), g.y(), g.width(), g.height()};
+}
+
+void fitScrollContents(QScrollArea* box)
+{
+    QWidget* contents = box->widget();
+    if (!contents)
+        return;
+    int right = 1, bottom = 1;
+    for (QObject* child : contents->children()) {
+        if (auto* w = qobject_cast<QWidget*>(child)) {
+            right = std::max(right, w->geometry().right() + 1);
+            bottom = std::max(bottom, w->geometry().bottom() + 1);
+        }
+    }
+    contents->resize(right, bottom);
+}
+
+QtScrollBox::QtScrollBox(QScrollArea* box) : box_(box) {}
+
+void QtScrollBox::setVertPosition(int value)
+{
+    box_->verticalScrollBar()->setValue(value);
+}
+
+void QtScrollBox::setHorzPosition(int value)
+{
+    box_->horizontalScrollBar()->setValue(value);
+}
+
+QtVisible::QtVisible(QWidget* widget) : widget_(widget) {}
+
+void QtVisible::setVisible(bool visible)
+{
+    widget_->setVisible(visible);
+}
+
+bool QtVisible::isVisible() const
+{
+    return !widget_->isHidden();
+}
+
+} // namespace bw
