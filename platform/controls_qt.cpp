@@ -72,7 +72,13 @@ std::string QtEdit::text() const
 
 void QtEdit::setText(const std::string& text)
 {
-    edit_->setText(fromAnsi(text));
+    // The length limit is for typing: a longer stored text (a hand-edited
+    // file) is shown whole, not cut, so showing it never changes it.
+    if (typingLimit_ < 0)
+        typingLimit_ = edit_->maxLength();
+    const QString shown = fromAnsi(text);
+    edit_->setMaxLength(std::max(typingLimit_, static_cast<int>(shown.size())));
+    edit_->setText(shown);
     // Show the start of a long text, not its end.
     edit_->setCursorPosition(0);
 }

@@ -52,6 +52,7 @@ public:
 
 private:
     QLineEdit* edit_;
+    int typingLimit_ = -1;
 };
 
 // The masked date edit "99/99/9999" with blanks shown as spaces. Its text is

@@ -57,6 +57,18 @@ struct DateCase {
     const char* text;
 };
 
+TEST(FieldEdit, ALongerStoredTextIsShownWholeButTypingStopsAtTheLimit)
+{
+    QLineEdit widget;
+    widget.setMaxLength(7);
+    QtEdit edit(&widget);
+    edit.setText("12345.67");
+    EXPECT_EQ(edit.text(), "12345.67");
+    edit.setText("");
+    typeText(&widget, QStringLiteral("123456789"));
+    EXPECT_EQ(edit.text(), "1234567");
+}
+
 TEST(DateEdit, TextIsTheEightDigitPlacesWithoutSlashes)
 {
     const DateCase cases[] = {
