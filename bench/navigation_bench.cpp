@@ -8,130 +8,32 @@
 #include "app/mainstate.h"
 #include "editing/navigation.h"
 #include "editing/record.h"
+#include "tests/fakes.h"
 
 namespace bw {
 namespace {
 
-class Edit : public IEdit {
-public:
-    std::string text() const override { return value; }
-    void setText(const std::string& t) override { value = t; }
-    std::string value;
-};
-
-class Label : public ILabel {
-public:
-    std::string caption() const override { return value; }
-    void setCaption(const std::string& c) override { value = c; }
-    std::string value;
-};
-
-class Visible : public IVisible {
-public:
-    void setVisible(bool v) override { visible = v; }
-    bool isVisible() const override { return visible; }
-    bool visible = false;
-};
-
-class Combo : public IComboBox {
-public:
-    Combo() : items(8, "entry") {}
-    int count() const override { return static_cast<int>(items.size()); }
-    std::string item(int i) const override { return items.at(static_cast<std::size_t>(i)); }
-    void addItem(const std::string& t) override { items.push_back(t); }
-    int itemIndex() const override { return index; }
-    void setItemIndex(int i) override { index = (i >= 0 && i < count()) ? i : -1; }
-    std::string text() const override { return {}; }
-    void setText(const std::string&) override {}
-    std::vector<std::string> items;
-    int index = -1;
-};
-
-class Memo : public IMemo {
-public:
-    std::vector<std::string> lines() const override { return value; }
-    void clear() override
-    {
-        value.clear();
-        handler();
-    }
-    void addLine(const std::string& l) override
-    {
-        value.push_back(l);
-        handler();
-    }
-    void setChangeHandler(ChangeHandler h) override { handler = std::move(h); }
-    void type(std::vector<std::string> lines)
-    {
-        value = std::move(lines);
-        handler();
-    }
-    std::vector<std::string> value;
-    ChangeHandler handler;
-};
-
-class Slider : public IScrollBar {
-public:
-    int min() const override { return lo; }
-    int max() const override { return hi; }
-    int position() const override { return pos; }
-    void setMin(int v) override { lo = v; }
-    void setMax(int v) override { hi = v; }
-    void setPosition(int v) override
-    {
-        if (v != pos) {
-            pos = v;
-            handler();
-        }
-    }
-    void setPositionSilently(int v) override { pos = v; }
-    void setFocus() override {}
-    void setChangeHandler(ChangeHandler h) override { handler = std::move(h); }
-    int lo = 0, hi = 0, pos = 0;
-    ChangeHandler handler;
-};
-
-class Picture : public IPicture {
-public:
-    void setBitmap(std::unique_ptr<Bitmap> b) override { bmp = std::move(b); }
-    const Bitmap* bitmap() const override { return bmp.get(); }
-    void setBounds(const Rect& r) override { rect = r; }
-    Rect bounds() const override { return rect; }
-    std::unique_ptr<Bitmap> bmp;
-    Rect rect;
-};
-
-class ScrollBox : public IScrollBox {
-public:
-    void setVertPosition(int) override {}
-    void setHorzPosition(int) override {}
-};
-
-class Boxes : public IMessageBoxes {
-public:
-    Answer show(MsgKind, const std::string&, MsgButtons buttons) override
-    {
-        return buttons == MsgButtons::Ok ? Answer::Ok : Answer::No;
-    }
-};
+using namespace test;
 
 constexpr int RecordCount = 100000;
 constexpr int NoteLineCount = 300000;
 
 struct Window {
-    Edit nameedit, styleedit, bdayedit, rdayedit, pdayedit, sdayedit, buyedit, valedit, selledit;
-    Combo mfglist, genlist, condlist1, condlist2, condlist3;
-    Memo memo;
-    Slider recordslide;
-    Label rlabel;
-    Picture beanimg;
-    ScrollBox scroll1;
-    Visible hscroll, vscroll;
-    Boxes boxes;
+    FakeEdit nameedit, styleedit, bdayedit, rdayedit, pdayedit, sdayedit, buyedit, valedit, selledit;
+    FakeComboBox mfglist, genlist, condlist1, condlist2, condlist3;
+    FakeMemo memo;
+    FakeScrollBar recordslide;
+    FakeLabel rlabel;
+    FakePicture beanimg;
+    FakeScrollBox scroll1;
+    FakeVisible hscroll, vscroll;
+    FakeMessageBoxes boxes;
     MainState st;
 
     Window()
     {
+        for (FakeComboBox* list : {&mfglist, &genlist, &condlist1, &condlist2, &condlist3})
+            list->items.assign(8, "entry");
         st.ui = {&nameedit, &styleedit,   &bdayedit, &rdayedit, &pdayedit,  &sdayedit,  &buyedit,
                  &valedit,  &selledit,    &mfglist,  &genlist,  &condlist1, &condlist2, &condlist3,
                  &memo,     &recordslide, &rlabel,   &beanimg,  &scroll1,   &hscroll,   &vscroll};

@@ -1,5 +1,7 @@
 #pragma once
 // A whole main window over in-memory controls, in a temporary program folder.
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -70,6 +72,13 @@ struct Harness {
         memo.setChangeHandler([this] { memoChange(st); });
         recordslide.setChangeHandler([this] { recordslideChange(st); });
     }
+    ~Harness()
+    {
+        for (const auto& text : boxes.unscripted)
+            ADD_FAILURE() << "unscripted question: " << text;
+    }
+    Harness(const Harness&) = delete;
+    Harness& operator=(const Harness&) = delete;
 
     std::string file(const std::string& name) const { return dir.path + "/" + name; }
     void write(const std::string& name, const std::string& bytes) const { writeFile(file(name), bytes); }
