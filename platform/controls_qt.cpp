@@ -181,6 +181,7 @@ int QtComboBox::itemIndex() const
 void QtComboBox::setItemIndex(int index)
 {
     combo_->setCurrentIndex(index >= 0 && index < combo_->count() ? index : -1);
+    showStart();
 }
 
 std::string QtComboBox::text() const
@@ -191,6 +192,14 @@ std::string QtComboBox::text() const
 void QtComboBox::setText(const std::string& text)
 {
     combo_->setEditText(fromAnsi(text));
+    showStart();
+}
+
+// A long entry shows its beginning, not its end.
+void QtComboBox::showStart()
+{
+    if (QLineEdit* edit = combo_->lineEdit())
+        edit->setCursorPosition(0);
 }
 
 // ---------------------------------------------------------------- memo

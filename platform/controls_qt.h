@@ -91,6 +91,7 @@ public:
     void setText(const std::string& text) override;
 
 private:
+    void showStart();
     QComboBox* combo_;
 };
 

@@ -102,6 +102,17 @@ TEST(DateEdit, TypedDigitsFillThePlacesInOrder)
 
 // ---------------------------------------------------------------- pick list
 
+TEST(PickList, ALongEntryShowsItsBeginning)
+{
+    QComboBox widget;
+    widget.setEditable(true);
+    QtComboBox list(&widget);
+    list.addItem("Short");
+    list.addItem("2 (opens/skinny TY) and a good deal more text");
+    list.setItemIndex(1);
+    EXPECT_EQ(widget.lineEdit()->cursorPosition(), 0);
+}
+
 TEST(PickList, BehavesLikeTheClassicList)
 {
     QComboBox widget;
