@@ -9,6 +9,7 @@
 #include "app/artwork_qt.h"
 #include "platform/controls_qt.h"
 #include "platform/text_qt.h"
+#include "platform/centre_qt.h"
 
 namespace bw {
 
@@ -67,11 +68,7 @@ Tfinder::Tfinder(QWidget* owner, std::string& searchText, int& searchKind)
     connect(BitBtn1, &QPushButton::clicked, this, &Tfinder::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &Tfinder::BitBtn2Click);
 
-    QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-    if (screen) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
+    centreOnScreen(this, owner, size());
 }
 
 void Tfinder::BitBtn1Click()

@@ -10,6 +10,7 @@
 #include "platform/guard.h"
 #include "platform/text_qt.h"
 #include "summaries/didyouknow.h"
+#include "platform/centre_qt.h"
 
 namespace bw {
 
@@ -68,10 +69,7 @@ Tdidyano::Tdidyano(QWidget* owner, std::string appDir, IMessageBoxes& boxes,
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
 
-    if (const QScreen* scr = owner && owner->screen() ? owner->screen() : QGuiApplication::primaryScreen()) {
-        const QRect area = scr->geometry();
-        move(area.left() + (area.width() - ClientWidth) / 2, area.top() + (area.height() - ClientHeight) / 2);
-    }
+    centreOnScreen(this, owner, QSize(ClientWidth, ClientHeight));
     // The error box of a missing a2.pvd hands the focus back when it closes;
     // the fact is picked once per showing all the same.
     new FirstActivation(this, [this] { FormActivate(); });

@@ -11,6 +11,7 @@
 #include <QScreen>
 
 #include "platform/activation_qt.h"
+#include "platform/centre_qt.h"
 
 namespace bw {
 
@@ -187,10 +188,7 @@ Tfinform::Tfinform(QWidget* owner, const FinanceFigures& figures)
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
 
-    if (const QScreen* scr = owner && owner->screen() ? owner->screen() : QGuiApplication::primaryScreen()) {
-        const QRect area = scr->geometry();
-        move(area.left() + (area.width() - ClientWidth) / 2, area.top() + (area.height() - ClientHeight) / 2);
-    }
+    centreOnScreen(this, owner, QSize(ClientWidth, ClientHeight));
     new FirstActivation(this, [this] { FormActivate(); });
 }
 

@@ -90,6 +90,18 @@ struct Harness {
     {
         runHandler(boxes, [this] { FormCreate(st, dir.path + "/bindlewick"); });
     }
+    // Starts on a collection of these record lines and note lines.
+    void startWith(const std::vector<std::string>& records, const std::vector<std::string>& notes = {})
+    {
+        std::string a3, a4;
+        for (const auto& r : records)
+            a3 += r + "\r\n";
+        for (const auto& n : notes)
+            a4 += n + "\r\n";
+        write("a3.pvd", a3);
+        write("a4.pvd", a4);
+        start();
+    }
     void close()
     {
         runHandler(boxes, [this] { FormClose(st); });

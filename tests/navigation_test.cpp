@@ -26,14 +26,7 @@ protected:
 
     void start()
     {
-        std::string a3, a4;
-        for (const auto& r : records)
-            a3 += r + "\r\n";
-        for (const auto& n : notes)
-            a4 += n + "\r\n";
-        h.write("a3.pvd", a3);
-        h.write("a4.pvd", a4);
-        h.start();
+        h.startWith(records, notes);
         ASSERT_TRUE(h.boxes.shown.empty());
     }
     // The slider and the shown record agree.
