@@ -68,6 +68,9 @@ void FormClose(MainState& st)
     saveDataFile(st, st.NoteList, "a4.pvd");
 }
 
-void helpbuttonClick(MainState& st) { st.sys.desktop->openDocument(st.appDir + "/docs/wickhelp.htm"); }
+void helpbuttonClick(MainState& st)
+{
+    st.sys.desktop->openDocument(st.appDir + "/docs/wickhelp.htm");
+}
 
 } // namespace bw

@@ -53,7 +53,10 @@ void addNewRecord(MainState& st)
     showCurrentRecord(st);
 }
 
-void addbuttonClick(MainState& st) { addNewRecord(st); }
+void addbuttonClick(MainState& st)
+{
+    addNewRecord(st);
+}
 
 void nameeditKeyUp(MainState& st, int key)
 {
@@ -73,10 +76,10 @@ void nameeditKeyUp(MainState& st, int key)
     // name it was shown with through the store below.
     const int match = findByName(st.RecordList, wanted);
     if (match >= 0) {
-        const Answer answer = st.sys.boxes->show(
-            MsgKind::Information,
-            "Duplication! There is already an entry of " + typed + ". Would you like to add another one?",
-            MsgButtons::YesNo);
+        const Answer answer = st.sys.boxes->show(MsgKind::Information,
+                                                 "Duplication! There is already an entry of " + typed +
+                                                     ". Would you like to add another one?",
+                                                 MsgButtons::YesNo);
         if (answer == Answer::No) {
             // The record left keeps its edits.
             st.ui.nameedit->setText(st.shown.name);

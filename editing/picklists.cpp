@@ -44,8 +44,8 @@ void pickListKeyUp(MainState& st, int kind, int key)
     for (int i = 0; i < list.count(); ++i) {
         if (upperAZ(list.item(i)) == wanted) {
             list.setText("");
-            st.sys.boxes->show(MsgKind::Information, "Duplication! There is already an entry of " + typed + ".",
-                               MsgButtons::Ok);
+            st.sys.boxes->show(MsgKind::Information,
+                               "Duplication! There is already an entry of " + typed + ".", MsgButtons::Ok);
             return;
         }
     }
@@ -62,7 +62,8 @@ void pickListKeyUp(MainState& st, int kind, int key)
 
 void fillBuiltInEntries(MainState& st)
 {
-    fill(*st.ui.condlist1, {"Mint in Package", "Mint", "Near Mint", "Excellent", "Very Good", "Less than very good"});
+    fill(*st.ui.condlist1,
+         {"Mint in Package", "Mint", "Near Mint", "Excellent", "Very Good", "Less than very good"});
     fill(*st.ui.condlist2, {"Mint in Protector", "Mint", "Creased", "Missing", "N/A"});
     fill(*st.ui.condlist3, {"Black/White", "Red/White", "Canadian", "Missing", "N/A"});
     fill(*st.ui.mfglist,
@@ -84,10 +85,25 @@ void appendUserEntries(MainState& st)
     }
 }
 
-void mfglistKeyUp(MainState& st, int key) { pickListKeyUp(st, 1, key); }
-void genlistKeyUp(MainState& st, int key) { pickListKeyUp(st, 2, key); }
-void condlist1KeyUp(MainState& st, int key) { pickListKeyUp(st, 3, key); }
-void condlist2KeyUp(MainState& st, int key) { pickListKeyUp(st, 4, key); }
-void condlist3KeyUp(MainState& st, int key) { pickListKeyUp(st, 5, key); }
+void mfglistKeyUp(MainState& st, int key)
+{
+    pickListKeyUp(st, 1, key);
+}
+void genlistKeyUp(MainState& st, int key)
+{
+    pickListKeyUp(st, 2, key);
+}
+void condlist1KeyUp(MainState& st, int key)
+{
+    pickListKeyUp(st, 3, key);
+}
+void condlist2KeyUp(MainState& st, int key)
+{
+    pickListKeyUp(st, 4, key);
+}
+void condlist3KeyUp(MainState& st, int key)
+{
+    pickListKeyUp(st, 5, key);
+}
 
 } // namespace bw

@@ -22,8 +22,8 @@ void showNoRecordsState(MainState& st)
     ui.rlabel->setCaption("No Records.");
     ui.recordslide->setPositionSilently(0);
     ui.recordslide->setMax(0);
-    for (IEdit* e : {ui.nameedit, ui.styleedit, ui.bdayedit, ui.rdayedit, ui.pdayedit, ui.sdayedit, ui.buyedit,
-                     ui.valedit, ui.selledit})
+    for (IEdit* e : {ui.nameedit, ui.styleedit, ui.bdayedit, ui.rdayedit, ui.pdayedit, ui.sdayedit,
+                     ui.buyedit, ui.valedit, ui.selledit})
         e->setText("");
     for (IComboBox* c : {ui.mfglist, ui.genlist, ui.condlist1, ui.condlist2, ui.condlist3})
         c->setItemIndex(0);
@@ -116,7 +116,8 @@ void deletebuttonClick(MainState& st)
     // Nothing is shown, so there is nothing to delete.
     if (st.RecordList.empty())
         return;
-    if (st.sys.boxes->show(MsgKind::Confirm, "Are you sure you want to delete " + st.ui.nameedit->text() + " ?",
+    if (st.sys.boxes->show(MsgKind::Confirm,
+                           "Are you sure you want to delete " + st.ui.nameedit->text() + " ?",
                            MsgButtons::YesNo) != Answer::Yes)
         return;
     withRealignOnError(st, [&] {

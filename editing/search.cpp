@@ -34,7 +34,8 @@ void searchbuttonClick(MainState& st)
         return;
     const int found = findRecord(st.RecordList, st.searchKind, st.searchText);
     if (found < 0) {
-        st.sys.boxes->show(MsgKind::Information, "Sorry, " + st.searchText + " wasn't found.", MsgButtons::Ok);
+        st.sys.boxes->show(MsgKind::Information, "Sorry, " + st.searchText + " wasn't found.",
+                           MsgButtons::Ok);
         return;
     }
     // An ordinary move: navigation stores the record left and shows this one.

@@ -38,8 +38,14 @@ bool writeAll(int fd, const std::string& bytes)
 }
 } // namespace
 
-void failWritesAfterBytes(std::optional<std::size_t> bytes) { g_failAfter = bytes; }
-void failReadsOf(const std::string& path) { g_failRead = path; }
+void failWritesAfterBytes(std::optional<std::size_t> bytes)
+{
+    g_failAfter = bytes;
+}
+void failReadsOf(const std::string& path)
+{
+    g_failRead = path;
+}
 
 bool fileExists(const std::string& path)
 {

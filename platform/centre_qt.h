@@ -13,7 +13,8 @@ inline void centreOnScreen(QWidget* window, const QWidget* owner, QSize size)
     if (!screen)
         return;
     const QRect area = screen->geometry();
-    window->move(area.left() + (area.width() - size.width()) / 2, area.top() + (area.height() - size.height()) / 2);
+    window->move(area.left() + (area.width() - size.width()) / 2,
+                 area.top() + (area.height() - size.height()) / 2);
 }
 
 } // namespace bw

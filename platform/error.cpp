@@ -7,9 +7,15 @@ void throwListIndexError(long long index)
     throw PlatformError("List index out of bounds (" + std::to_string(index) + ")");
 }
 
-void throwCannotOpen(const std::string& path) { throw PlatformError("Cannot open file " + path); }
+void throwCannotOpen(const std::string& path)
+{
+    throw PlatformError("Cannot open file " + path);
+}
 
-void throwCannotCreate(const std::string& path) { throw PlatformError("Cannot create file " + path); }
+void throwCannotCreate(const std::string& path)
+{
+    throw PlatformError("Cannot create file " + path);
+}
 
 void throwNotInteger(const std::string& text)
 {

@@ -1,9 +1,9 @@
 #pragma once
 // An ordered list of single-byte text lines, the platform's string list.
 // Bytes are kept exactly as read (Windows-1252 on disk, never converted).
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <algorithm>
 #include <string>
 #include <vector>
 

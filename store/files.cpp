@@ -11,7 +11,10 @@ std::string appDirFromProgramPath(const std::string& programPath)
     return slash == std::string::npos ? std::string() : programPath.substr(0, slash);
 }
 
-std::string dataFilePath(const std::string& appDir, const std::string& name) { return appDir + "/" + name; }
+std::string dataFilePath(const std::string& appDir, const std::string& name)
+{
+    return appDir + "/" + name;
+}
 
 void loadListFile(StringList& list, const std::string& appDir, const std::string& name)
 {

@@ -30,7 +30,10 @@ bool lineHasKey(const std::string& line, const std::string& key)
            (line.size() == key.size() || line[key.size()] == '|');
 }
 
-std::string newRecordLine(const std::string& key) { return key + "||||||||||0|0|0|0|0|0|"; }
+std::string newRecordLine(const std::string& key)
+{
+    return key + "||||||||||0|0|0|0|0|0|";
+}
 
 KeyGenerator::KeyGenerator() : engine_(static_cast<unsigned>(std::time(nullptr))) {}
 

@@ -7,10 +7,10 @@
 #include <QScreen>
 
 #include "platform/activation_qt.h"
+#include "platform/centre_qt.h"
 #include "platform/guard.h"
 #include "platform/text_qt.h"
 #include "summaries/didyouknow.h"
-#include "platform/centre_qt.h"
 
 namespace bw {
 

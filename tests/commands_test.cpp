@@ -230,8 +230,9 @@ TEST(FindOrAdd, OtherKeysAreLeftToTheBox)
 
 TEST(Save, DropsUnnamedRecordsWithTheirNotesAndKeepsABlankName)
 {
-    Collection h({rec("AAAAAAAA", "Bongo"), rec("BBBBBBBB", ""), rec("CCCCCCCC", " "), rec("DDDDDDDD", "Spot")},
-                 lines({"BBBBBBBB|gone", "AAAAAAAA|kept", "BBBBBBBB|gone too", "CCCCCCCC|blank kept"}));
+    Collection h(
+        {rec("AAAAAAAA", "Bongo"), rec("BBBBBBBB", ""), rec("CCCCCCCC", " "), rec("DDDDDDDD", "Spot")},
+        lines({"BBBBBBBB|gone", "AAAAAAAA|kept", "BBBBBBBB|gone too", "CCCCCCCC|blank kept"}));
     h.run([&] { savebuttClick(h.st); });
     EXPECT_TRUE(h.boxes.shown.empty());
     ASSERT_EQ(h.st.RecordList.count(), 3);

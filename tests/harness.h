@@ -64,9 +64,9 @@ struct Harness {
         buyedit.value = "buyedit";
         valedit.value = "Edit1";
         selledit.value = "Edit1";
-        st.ui = {&nameedit, &styleedit, &bdayedit,  &rdayedit,  &pdayedit,  &sdayedit, &buyedit,
-                 &valedit,  &selledit,  &mfglist,   &genlist,   &condlist1, &condlist2, &condlist3,
-                 &memo,     &recordslide, &rlabel, &beanimg, &scroll1, &hscroll, &vscroll};
+        st.ui = {&nameedit, &styleedit,   &bdayedit, &rdayedit, &pdayedit,  &sdayedit,  &buyedit,
+                 &valedit,  &selledit,    &mfglist,  &genlist,  &condlist1, &condlist2, &condlist3,
+                 &memo,     &recordslide, &rlabel,   &beanimg,  &scroll1,   &hscroll,   &vscroll};
         st.sys = {&boxes, &loader, &openpic, &windows, &printer, &desktop};
         st.keys = KeyGenerator(12345u);
         memo.setChangeHandler([this] { memoChange(st); });

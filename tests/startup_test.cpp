@@ -14,8 +14,8 @@ std::string records(int n)
 {
     std::string s;
     for (int i = 0; i < n; ++i)
-        s += "Key" + std::string(5, static_cast<char>('a' + i)) + "|Bear " + std::to_string(i) +
-             "|40" + std::to_string(i) + "|||||1.00|0.00|2.00|0|0|0|0|0|\r\n";
+        s += "Key" + std::string(5, static_cast<char>('a' + i)) + "|Bear " + std::to_string(i) + "|40" +
+             std::to_string(i) + "|||||1.00|0.00|2.00|0|0|0|0|0|\r\n";
     return s;
 }
 

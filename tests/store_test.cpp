@@ -159,8 +159,8 @@ TEST(Store, SavingKeepsPermissionsAndWritesThroughALink)
     test::TempDir dir;
     std::filesystem::create_directory(dir.path + "/real");
     test::writeFile(dir.path + "/real/a3.pvd", "old\r\n");
-    std::filesystem::permissions(dir.path + "/real/a3.pvd", std::filesystem::perms::owner_read |
-                                                                std::filesystem::perms::owner_write);
+    std::filesystem::permissions(dir.path + "/real/a3.pvd",
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     std::filesystem::create_symlink(dir.path + "/real/a3.pvd", dir.path + "/a3.pvd");
     StringList list;
     list.add("new");
@@ -201,16 +201,13 @@ TEST_P(DateOrderTest, FirstLineDecides)
     EXPECT_EQ(readDateOrder(dir.path), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, DateOrderTest,
-                         ::testing::Values(IniCase{nullptr, DateOrder::MonthFirst},
-                                           IniCase{"", DateOrder::MonthFirst},
-                                           IniCase{"USA\r\n", DateOrder::MonthFirst},
-                                           IniCase{"usa", DateOrder::MonthFirst},
-                                           IniCase{"USA\nUK\n", DateOrder::MonthFirst},
-                                           IniCase{" USA", DateOrder::DayFirst},
-                                           IniCase{"USA ", DateOrder::DayFirst},
-                                           IniCase{"Usa.", DateOrder::DayFirst},
-                                           IniCase{"UK", DateOrder::DayFirst}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DateOrderTest,
+    ::testing::Values(IniCase{nullptr, DateOrder::MonthFirst}, IniCase{"", DateOrder::MonthFirst},
+                      IniCase{"USA\r\n", DateOrder::MonthFirst}, IniCase{"usa", DateOrder::MonthFirst},
+                      IniCase{"USA\nUK\n", DateOrder::MonthFirst}, IniCase{" USA", DateOrder::DayFirst},
+                      IniCase{"USA ", DateOrder::DayFirst}, IniCase{"Usa.", DateOrder::DayFirst},
+                      IniCase{"UK", DateOrder::DayFirst}));
 
 TEST(Store, AppDirIsTheProgramFolder)
 {
