@@ -573,7 +573,7 @@ void Tmain::closeEvent(QCloseEvent* event)
     Answer answer = Answer::No;
     run([&] {
         answer = c_->boxes.show(MsgKind::Confirm, "The collection could not be written. Close anyway?",
-                                MsgButtons::YesNo);
+                                MsgButtons::YesNoDefaultNo);
     });
     if (answer == Answer::Yes)
         event->accept();

@@ -56,7 +56,6 @@ Tfinder::Tfinder(QWidget* owner, std::string& searchText, int& searchKind)
     BitBtn2 = new QPushButton(QIcon(cancelGlyph()), QStringLiteral("Cancel"), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     BitBtn2->setGeometry(166, 80, 82, 26);
-    BitBtn2->setAutoDefault(false);
 
     setTabOrder(Edit1, Edit2);
     setTabOrder(Edit2, searchname);

@@ -8,7 +8,8 @@ namespace bw {
 // The kind gives the box its title ("Warning", "Error", "Information",
 // "Confirm") and its icon.
 enum class MsgKind { Warning, Error, Information, Confirm };
-enum class MsgButtons { Ok, YesNo };
+// YesNoDefaultNo: Return answers No, for a question whose Yes gives something up.
+enum class MsgButtons { Ok, YesNo, YesNoDefaultNo };
 enum class Answer { Ok, Yes, No };
 
 const char* msgTitle(MsgKind kind);

@@ -55,6 +55,8 @@ Answer QtMessageBoxes::show(MsgKind kind, const std::string& text, MsgButtons bu
 
     QMessageBox box(iconOf(kind), QString::fromLatin1(msgTitle(kind)), fromAnsi(text), QMessageBox::NoButton,
                     parent_);
+    // The user's own text (a name, a path) is never read as markup.
+    box.setTextFormat(Qt::PlainText);
     if (buttons == MsgButtons::Ok) {
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
@@ -65,7 +67,7 @@ Answer QtMessageBoxes::show(MsgKind kind, const std::string& text, MsgButtons bu
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("&Yes"));
     box.button(QMessageBox::No)->setText(QStringLiteral("&No"));
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(buttons == MsgButtons::YesNoDefaultNo ? QMessageBox::No : QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
     box.exec();
     return box.clickedButton() == box.button(QMessageBox::Yes) ? Answer::Yes : Answer::No;

@@ -122,6 +122,17 @@ TEST_F(Finder, ReturnPressesOk)
     EXPECT_FALSE(finder.isVisible());
 }
 
+TEST_F(Finder, ReturnOnAFocusedCancelSearchesNothing)
+{
+    finder.show();
+    typeText(part<QLineEdit>("Edit1"), QStringLiteral("bear"));
+    auto* cancel = part<QPushButton>("BitBtn2");
+    cancel->setFocus();
+    tapReturn(cancel);
+    EXPECT_EQ(kind, 7) << "left as the main window set it";
+    EXPECT_EQ(finder.result(), QDialog::Rejected);
+}
+
 TEST_F(Finder, CancelEscapeAndTheCloseBoxSearchNothing)
 {
     const std::function<void(Tfinder&)> ways[] = {

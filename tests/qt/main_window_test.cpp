@@ -508,7 +508,7 @@ TEST_F(MainWindow, AFailedCloseAsksBeforeLosingTheCollection)
     EXPECT_EQ(asked[0].text, "Cannot create file a3.pvd");
     EXPECT_EQ(asked[1].kind, MsgKind::Confirm);
     EXPECT_EQ(asked[1].text, "The collection could not be written. Close anyway?");
-    EXPECT_EQ(asked[1].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(asked[1].buttons, MsgButtons::YesNoDefaultNo);
     EXPECT_TRUE(window->isVisible());
 
     QtMessageBoxes::setNextAnswer(Answer::Yes);

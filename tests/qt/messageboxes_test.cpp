@@ -39,6 +39,9 @@ TEST(MessageBoxes, ShowTheKindsTitleIconAndExactlyTheButtonsAsked)
         {MsgKind::Confirm, MsgButtons::YesNo, Qt::Key_Escape, "Confirm", QMessageBox::Question, yesNo,
          Answer::No},
         {MsgKind::Confirm, MsgButtons::YesNo, Qt::Key_N, "Confirm", QMessageBox::Question, yesNo, Answer::No},
+        // The default button comes first.
+        {MsgKind::Confirm, MsgButtons::YesNoDefaultNo, Qt::Key_Return, "Confirm", QMessageBox::Question,
+         {"&No", "&Yes"}, Answer::No},
         {MsgKind::Information, MsgButtons::YesNo, Qt::Key_Y, "Information", QMessageBox::Information, yesNo,
          Answer::Yes},
         {MsgKind::Information,
@@ -86,6 +89,23 @@ TEST(MessageBoxes, ShowTheKindsTitleIconAndExactlyTheButtonsAsked)
         EXPECT_EQ(sortedSeen, sortedWanted) << c.title;
         EXPECT_EQ(seen.defaultButton, c.buttonTexts.front()) << c.title;
     }
+}
+
+TEST(MessageBoxes, TheUsersTextIsShownAsItIsNotAsMarkup)
+{
+    Qt::TextFormat format = Qt::AutoText;
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        format = box->textFormat();
+        shown = box->text();
+        box->accept();
+    });
+    QtMessageBoxes boxes;
+    boxes.show(MsgKind::Information, "Sorry, <small> wasn't found.", MsgButtons::Ok);
+    EXPECT_EQ(format, Qt::PlainText);
+    EXPECT_EQ(shown, QStringLiteral("Sorry, <small> wasn't found."));
 }
 
 TEST(MessageBoxes, ScriptedBoxesAreRecordedAndAnswered)
