@@ -7,10 +7,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <algorithm>
 #include <array>
 
@@ -137,8 +139,32 @@ void QtLabel::setCaption(const std::string& caption)
 
 // ---------------------------------------------------------------- pick list
 
+namespace {
+
+// Turning the wheel to scroll past a list must not change its entry (a
+// record's grade): the wheel picks only in the list the user is in.
+class WheelOnlyWithFocus : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Wheel && !static_cast<QWidget*>(watched)->hasFocus()) {
+            event->ignore();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
 QtComboBox::QtComboBox(QComboBox* combo) : combo_(combo)
 {
+    // Qt's wheel focus would let the wheel walk into the list and change it.
+    combo_->setFocusPolicy(Qt::StrongFocus);
+    combo_->installEventFilter(new WheelOnlyWithFocus(combo_));
     combo_->setEditable(true);
     // Only the key-release handler decides what Enter does: no insertion, no
     // jump to a matching entry, no completion that would change what was typed.
@@ -294,9 +320,33 @@ void QtMemo::clear()
 
 void QtMemo::addLine(const std::string& line)
 {
-    std::vector<QString> lines = qtLines();
-    lines.push_back(fromAnsi(line));
-    setLines(lines);
+    // Appended at the end, not the whole text set again: filling a long memo
+    // line by line stays linear. The text keeps the form setLines gives it.
+    const QString added = fromAnsi(line);
+    QTextDocument* doc = memo_->document();
+    {
+        const QSignalBlocker quiet(memo_);
+        // An empty last part (an empty text, a final line break) is where the
+        // next line goes; otherwise it needs a line break of its own.
+        const QString last = doc->lastBlock().text();
+        const bool open = last.isEmpty() || last.endsWith(QChar::LineSeparator);
+        QString text = open ? added : u'\n' + added;
+        // A last line that is empty needs a line break to exist.
+        if (added.isEmpty())
+            text += u'\n';
+        QTextCursor end(doc);
+        end.movePosition(QTextCursor::End);
+        end.insertText(text);
+        // As after setting the whole text: nothing to undo, the cursor at
+        // the start.
+        doc->clearUndoRedoStacks();
+        if (memo_->textCursor().position() != 0) {
+            QTextCursor start(doc);
+            memo_->setTextCursor(start);
+        }
+    }
+    if (handler_)
+        handler_();
 }
 
 void QtMemo::setChangeHandler(ChangeHandler handler)
@@ -311,6 +361,7 @@ ScrollBarWidget::ScrollBarWidget(Qt::Orientation orientation, QWidget* parent)
 {
     setSingleStep(1);
     setPageStep(0);
+    setContextMenuPolicy(Qt::NoContextMenu);
     // The action has moved the slider position but not yet the value.
     connect(this, &QAbstractSlider::actionTriggered, this, [this](int action) {
         if (action == SliderPageStepAdd)
@@ -318,6 +369,26 @@ ScrollBarWidget::ScrollBarWidget(Qt::Orientation orientation, QWidget* parent)
         else if (action == SliderPageStepSub)
             setSliderPosition(sliderPosition() - singleStep());
     });
+}
+
+bool ScrollBarWidget::event(QEvent* event)
+{
+    // A box opened from the change handler: the release of the press that
+    // moved the bar goes to the blocked window and never comes here, and the
+    // press would go on repeating behind the box.
+    if (event->type() == QEvent::WindowBlocked)
+        endPress();
+    return QScrollBar::event(event);
+}
+
+void ScrollBarWidget::endPress()
+{
+    // The release the bar will not get: it also draws the arrow raised again.
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(-1, -1), QPointF(mapToGlobal(QPoint(-1, -1))),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QScrollBar::mouseReleaseEvent(&release);
+    setRepeatAction(SliderNoAction);
+    setSliderDown(false);
 }
 
 void ScrollBarWidget::keyPressEvent(QKeyEvent* event)
@@ -449,16 +520,21 @@ void QtScrollBar::runIfMoved(int before)
 
 void QtScrollBar::userMoved(int value)
 {
-    target_ = value;
-    // A move that arrives while the handler runs (from a nested event loop)
-    // only sets a new target for the walk below.
-    if (stepping_)
+    // Only a nested event loop (a box the handler opened) brings a move while
+    // the handler runs; the thumb stays on the record the handler shows.
+    if (stepping_) {
+        const QSignalBlocker quiet(bar_);
+        bar_->setValue(settled_);
         return;
+    }
     stepping_ = true;
-    // The handler runs for every position passed, in order, so that a drag
-    // across several records stores and shows each of them.
+    target_ = value;
     while (settled_ != target_) {
-        const int next = settled_ + (target_ > settled_ ? 1 : -1);
+        // A drag runs the handler for every position passed, in order, so that
+        // it stores and shows each record on the way; any other move (a key,
+        // a click, a jump) runs it once, for where the thumb went.
+        const bool dragged = bar_->isSliderDown();
+        const int next = dragged ? settled_ + (target_ > settled_ ? 1 : -1) : target_;
         {
             const QSignalBlocker quiet(bar_);
             bar_->setValue(next);
@@ -467,8 +543,9 @@ void QtScrollBar::userMoved(int value)
         if (handler_)
             runHandler(boxes_, handler_);
         // The handler put the thumb elsewhere itself (for example back after a
-        // failed move): that ends the walk.
-        if (bar_->value() != next)
+        // failed move), or a box it opened ended the drag: that ends the walk
+        // on the record shown.
+        if (bar_->value() != next || (dragged && !bar_->isSliderDown()))
             settled_ = target_ = bar_->value();
     }
     stepping_ = false;

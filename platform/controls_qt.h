@@ -78,7 +78,8 @@ private:
     QLabel* label_;
 };
 
-// An editable QComboBox that never inserts by itself and never completes.
+// An editable QComboBox that never inserts by itself and never completes,
+// and that a wheel turned over it changes only while the user is in it.
 class QtComboBox : public IComboBox {
 public:
     explicit QtComboBox(QComboBox* combo);
@@ -131,14 +132,19 @@ private:
 
 // A scroll bar of the classic kind: a thumb of fixed size (no page size),
 // arrow keys that move it the way they point (Qt turns them round for
-// wheel-friendly scroll bars), and a click on the track or Page Up/Down
-// moving one step like an arrow.
+// wheel-friendly scroll bars), a click on the track or Page Up/Down moving
+// one step like an arrow, and no context menu. A press on it ends when a
+// modal box blocks its window, so nothing moves it behind the box.
 class ScrollBarWidget : public QScrollBar {
 public:
     explicit ScrollBarWidget(Qt::Orientation orientation, QWidget* parent = nullptr);
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void endPress();
 };
 
 class QtScrollBar : public IScrollBar {

@@ -2,10 +2,15 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "platform/bitmap_qt.h"
@@ -23,6 +28,34 @@ protected:
     void TearDown() override { QtMessageBoxes::setScripted(false); }
     QtMessageBoxes boxes;
 };
+
+// The program idles for a while, timers and all.
+void idle(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// A modal box, as a warning or an error is, that the user closes after a while.
+void modalBoxFor(int ms, QWidget* parent)
+{
+    QDialog box(parent);
+    QTimer::singleShot(ms, &box, &QDialog::accept);
+    box.exec();
+}
+
+// Shows the window and waits until it has the keyboard.
+bool shownActive(QWidget& window)
+{
+    window.show();
+    window.activateWindow();
+    QElapsedTimer clock;
+    clock.start();
+    while (!window.isActiveWindow() && clock.elapsed() < 2000)
+        idle(10);
+    return window.isActiveWindow();
+}
 
 // ---------------------------------------------------------------- edits
 
@@ -163,6 +196,29 @@ TEST(PickList, EnterNeitherInsertsNorSelectsNorCompletes)
     EXPECT_EQ(list.count(), 3);
 }
 
+TEST(PickList, TheWheelChangesOnlyTheListTheUserIsIn)
+{
+    QWidget window;
+    auto* elsewhere = new QLineEdit(&window);
+    auto* widget = new QComboBox(&window);
+    widget->move(0, 30);
+    QtComboBox list(widget);
+    for (const char* e : {"Mint", "Near Mint", "Fair"})
+        list.addItem(e);
+    list.setItemIndex(0);
+    ASSERT_TRUE(shownActive(window));
+    elsewhere->setFocus();
+    // Scrolling down past the list.
+    wheel(widget, -120);
+    wheel(widget, -120);
+    EXPECT_EQ(list.itemIndex(), 0);
+    EXPECT_TRUE(elsewhere->hasFocus());
+    widget->setFocus();
+    ASSERT_TRUE(widget->hasFocus());
+    wheel(widget, -120);
+    EXPECT_EQ(list.itemIndex(), 1);
+}
+
 TEST(PickList, RefusesTheBar)
 {
     QComboBox widget;
@@ -211,6 +267,28 @@ TEST_F(Scripted, MemoLinesSurviveTheirWayBack)
             memo.addLine(l);
         EXPECT_EQ(memo.lines(), lines);
     }
+}
+
+TEST_F(Scripted, FillingALongMemoLineByLineIsQuick)
+{
+    MemoWidget widget;
+    widget.resize(275, 87);
+    widget.show();
+    QtMemo memo(&widget, boxes);
+    int runs = 0;
+    memo.setChangeHandler([&runs] { ++runs; });
+    std::vector<std::string> lines;
+    for (int i = 0; i < 2000; ++i)
+        lines.push_back(i % 10 >= 8 ? "" : "line " + std::to_string(i) + " of a long note");
+    QElapsedTimer clock;
+    clock.start();
+    memo.clear();
+    for (const std::string& l : lines)
+        memo.addLine(l);
+    EXPECT_LT(clock.elapsed(), 1000);
+    EXPECT_EQ(runs, 2001);
+    EXPECT_EQ(memo.lines(), lines);
+    EXPECT_EQ(widget.textCursor().position(), 0);
 }
 
 TEST_F(Scripted, MemoShiftReturnBreaksALine)
@@ -333,9 +411,88 @@ TEST_F(Slider, AJumpOfTheThumbIsWalkedOneRecordAtATime)
     bar.setSliderPosition(2);
     bar.setSliderDown(false);
     EXPECT_EQ(seen, (std::vector<int>{1, 2, 3, 4, 3, 2}));
+    // Not dragged: one step.
     keyTap(&bar, Qt::Key_End);
     EXPECT_EQ(seen.back(), 9);
-    EXPECT_EQ(seen.size(), 13u);
+    EXPECT_EQ(seen.size(), 7u);
+}
+
+TEST_F(Slider, AJumpThatIsNoDragIsOneStep)
+{
+    bar.setFocus();
+    keyTap(&bar, Qt::Key_End);
+    EXPECT_EQ(seen, std::vector<int>{9});
+    keyTap(&bar, Qt::Key_Home);
+    EXPECT_EQ(seen, (std::vector<int>{9, 0}));
+    // As a jump to a point of the track does.
+    bar.setValue(6);
+    EXPECT_EQ(seen, (std::vector<int>{9, 0, 6}));
+    EXPECT_EQ(slide.position(), 6);
+}
+
+TEST_F(Slider, ARightClickOpensNoMenu)
+{
+    bar.show();
+    bool menu = false;
+    // Qt's menu would run its own event loop until closed.
+    QTimer::singleShot(200, [&menu] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            menu = true;
+            popup->close();
+        }
+    });
+    const QPoint at(bar.width() / 2, bar.height() / 2);
+    QContextMenuEvent e(QContextMenuEvent::Mouse, at, bar.mapToGlobal(at));
+    QApplication::sendEvent(&bar, &e);
+    idle(300);
+    EXPECT_FALSE(menu);
+    EXPECT_TRUE(seen.empty());
+}
+
+// The box takes the mouse: the release of the press goes to the blocked
+// window, never to the bar. The box stays open longer than Qt waits before
+// it repeats a held arrow.
+TEST_F(Scripted, APressOnTheArrowWhoseHandlerOpensABoxIsOneStep)
+{
+    QWidget window;
+    window.resize(200, 40);
+    auto* bar = new ScrollBarWidget(Qt::Horizontal, &window);
+    bar->setGeometry(0, 0, 125, 17);
+    QtScrollBar slide(bar, boxes);
+    slide.setMax(9);
+    std::vector<int> seen;
+    slide.setChangeHandler([&] {
+        seen.push_back(slide.position());
+        modalBoxFor(700, &window);
+    });
+    window.show();
+    press(bar, QPoint(bar->width() - 4, bar->height() / 2));
+    idle(1000);
+    EXPECT_EQ(seen, std::vector<int>{1});
+    EXPECT_EQ(bar->value(), 1);
+    EXPECT_FALSE(bar->isSliderDown());
+}
+
+TEST_F(Scripted, ABoxDuringADragEndsItOnTheRecordShown)
+{
+    QWidget window;
+    auto* bar = new ScrollBarWidget(Qt::Horizontal, &window);
+    bar->setGeometry(0, 0, 125, 17);
+    QtScrollBar slide(bar, boxes);
+    slide.setMax(9);
+    std::vector<int> seen;
+    slide.setChangeHandler([&] {
+        seen.push_back(slide.position());
+        if (slide.position() == 2)
+            modalBoxFor(100, &window);
+    });
+    window.show();
+    bar->setSliderDown(true);
+    bar->setSliderPosition(6);
+    idle(200);
+    EXPECT_EQ(seen, (std::vector<int>{1, 2}));
+    EXPECT_EQ(bar->value(), 2);
+    EXPECT_FALSE(bar->isSliderDown());
 }
 
 TEST_F(Slider, AHandlerThatPutsTheThumbBackEndsTheWalk)
@@ -345,7 +502,9 @@ TEST_F(Slider, AHandlerThatPutsTheThumbBackEndsTheWalk)
         seen.push_back(slide.position());
         slide.setPositionSilently(0);
     });
+    bar.setSliderDown(true);
     bar.setSliderPosition(5);
+    bar.setSliderDown(false);
     EXPECT_EQ(seen, std::vector<int>{1});
     EXPECT_EQ(slide.position(), 0);
 }

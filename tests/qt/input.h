@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QWidget>
 
 namespace bw::test {
@@ -76,6 +77,16 @@ inline void mouseAt(QWidget* window, QPoint at, Gesture g, Qt::MouseButton butto
         doubleClick(w, local, button);
         break;
     }
+}
+
+// The wheel turned over the middle of a widget; a notch is 120, negative
+// turns it towards the user.
+inline void wheel(QWidget* w, int delta)
+{
+    const QPoint at = w->rect().center();
+    QWheelEvent e(QPointF(at), QPointF(w->mapToGlobal(at)), QPoint(), QPoint(0, delta), Qt::NoButton,
+                  Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w, &e);
 }
 
 inline void key(QWidget* w, QEvent::Type type, int code, const QString& text = {})
