@@ -9,6 +9,9 @@
 #include <QWidget>
 #include <functional>
 
+#include "platform/guard.h"
+#include "platform/messageboxes_qt.h"
+
 namespace bw {
 
 class FirstActivation : public QObject {
@@ -45,7 +48,9 @@ private:
         if (done_)
             return;
         done_ = true;
-        handler_();
+        // Runs inside a Qt event: nothing may escape it.
+        QtMessageBoxes boxes(window_);
+        runHandler(boxes, handler_);
     }
 
     QPointer<QWidget> window_;

@@ -19,7 +19,8 @@ struct AskedBox {
 class QtMessageBoxes : public IMessageBoxes {
 public:
     explicit QtMessageBoxes(QWidget* parent = nullptr) : parent_(parent) {}
-    // Return presses Yes in a Yes/No box and OK in an OK box; Escape and the
+    // Return presses Yes in a Yes/No box (No where No is the default) and OK
+    // in an OK box; Escape and the
     // close box answer No (or OK).
     Answer show(MsgKind kind, const std::string& text, MsgButtons buttons) override;
 
