@@ -20,8 +20,7 @@ class QtMessageBoxes : public IMessageBoxes {
 public:
     explicit QtMessageBoxes(QWidget* parent = nullptr) : parent_(parent) {}
     // Return presses Yes in a Yes/No box (No where No is the default) and OK
-    // in an OK box; Escape and the
-    // close box answer No (or OK).
+    // in an OK box; Escape and the close box answer No (or OK).
     Answer show(MsgKind kind, const std::string& text, MsgButtons buttons) override;
 
     // Test seam: while answering is scripted no box is put on screen; every
