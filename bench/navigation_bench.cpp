@@ -18,15 +18,7 @@ using namespace test;
 constexpr int RecordCount = 100000;
 constexpr int NoteLineCount = 300000;
 
-struct Window {
-    FakeEdit nameedit, styleedit, bdayedit, rdayedit, pdayedit, sdayedit, buyedit, valedit, selledit;
-    FakeComboBox mfglist, genlist, condlist1, condlist2, condlist3;
-    FakeMemo memo;
-    FakeScrollBar recordslide;
-    FakeLabel rlabel;
-    FakePicture beanimg;
-    FakeScrollBox scroll1;
-    FakeVisible hscroll, vscroll;
+struct Window : FakeControls {
     FakeMessageBoxes boxes;
     MainState st;
 
@@ -34,9 +26,7 @@ struct Window {
     {
         for (FakeComboBox* list : {&mfglist, &genlist, &condlist1, &condlist2, &condlist3})
             list->items.assign(8, "entry");
-        st.ui = {&nameedit, &styleedit,   &bdayedit, &rdayedit, &pdayedit,  &sdayedit,  &buyedit,
-                 &valedit,  &selledit,    &mfglist,  &genlist,  &condlist1, &condlist2, &condlist3,
-                 &memo,     &recordslide, &rlabel,   &beanimg,  &scroll1,   &hscroll,   &vscroll};
+        st.ui = controls();
         st.sys.boxes = &boxes;
         st.appDir = "/nonexistent";
         memo.setChangeHandler([this] { memoChange(st); });

@@ -317,4 +317,23 @@ private:
     std::vector<std::unique_ptr<RecordingSurface>> opened;
 };
 
+// Every control of the main window, in memory.
+struct FakeControls {
+    FakeEdit nameedit, styleedit, bdayedit, rdayedit, pdayedit, sdayedit, buyedit, valedit, selledit;
+    FakeComboBox mfglist, genlist, condlist1, condlist2, condlist3;
+    FakeMemo memo;
+    FakeScrollBar recordslide;
+    FakeLabel rlabel;
+    FakePicture beanimg;
+    FakeScrollBox scroll1;
+    FakeVisible hscroll, vscroll;
+
+    MainControls controls()
+    {
+        return {&nameedit, &styleedit,   &bdayedit, &rdayedit, &pdayedit,  &sdayedit,  &buyedit,
+                &valedit,  &selledit,    &mfglist,  &genlist,  &condlist1, &condlist2, &condlist3,
+                &memo,     &recordslide, &rlabel,   &beanimg,  &scroll1,   &hscroll,   &vscroll};
+    }
+};
+
 } // namespace bw::test

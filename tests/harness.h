@@ -40,16 +40,8 @@ inline std::string readFile(const std::string& path)
     return s.str();
 }
 
-struct Harness {
+struct Harness : FakeControls {
     TempDir dir;
-    FakeEdit nameedit, styleedit, bdayedit, rdayedit, pdayedit, sdayedit, buyedit, valedit, selledit;
-    FakeComboBox mfglist, genlist, condlist1, condlist2, condlist3;
-    FakeMemo memo;
-    FakeScrollBar recordslide;
-    FakeLabel rlabel;
-    FakePicture beanimg;
-    FakeScrollBox scroll1;
-    FakeVisible hscroll, vscroll;
     FakeMessageBoxes boxes;
     FakeImageLoader loader;
     FakePictureDialog openpic;
@@ -64,9 +56,7 @@ struct Harness {
         buyedit.value = "buyedit";
         valedit.value = "Edit1";
         selledit.value = "Edit1";
-        st.ui = {&nameedit, &styleedit,   &bdayedit, &rdayedit, &pdayedit,  &sdayedit,  &buyedit,
-                 &valedit,  &selledit,    &mfglist,  &genlist,  &condlist1, &condlist2, &condlist3,
-                 &memo,     &recordslide, &rlabel,   &beanimg,  &scroll1,   &hscroll,   &vscroll};
+        st.ui = controls();
         st.sys = {&boxes, &loader, &openpic, &windows, &printer, &desktop};
         st.keys = KeyGenerator(12345u);
         memo.setChangeHandler([this] { memoChange(st); });
