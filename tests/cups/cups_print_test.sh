@@ -66,6 +66,7 @@ TempDir $dir/tmp
 ErrorLog $dir/log/error_log
 AccessLog $dir/log/access_log
 PageLog $dir/log/page_log
+Printcap $dir/printcap
 SystemGroup root
 Sandboxing Relaxed
 CONF
