@@ -14,7 +14,8 @@ public:
         : dialog_(label, QStringLiteral("Cancel"), 0, 1000, parent), total_(total > 0 ? total : 1)
     {
         dialog_.setWindowTitle(QStringLiteral("Please wait"));
-        dialog_.setWindowModality(Qt::WindowModal);
+        // Modal: nothing else of the program may run while the job goes on.
+        dialog_.setWindowModality(Qt::ApplicationModal);
         dialog_.setMinimumDuration(500);
         dialog_.setAutoClose(false);
         dialog_.setAutoReset(false);
@@ -29,7 +30,10 @@ public:
         if (clock_.elapsed() >= 40) {
             clock_.restart();
             dialog_.setValue(static_cast<int>(1000.0 * static_cast<double>(done) / static_cast<double>(total_)));
-            QCoreApplication::processEvents();
+            // Until the modal window shows, a click must not reach the main
+            // window and start something else half-way through this job.
+            QCoreApplication::processEvents(dialog_.isVisible() ? QEventLoop::AllEvents
+                                                                : QEventLoop::ExcludeUserInputEvents);
         }
         return !dialog_.wasCanceled();
     }
