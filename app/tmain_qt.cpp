@@ -23,9 +23,9 @@
 #include "platform/guard.h"
 #include "platform/messageboxes_qt.h"
 #include "platform/picturedialog_qt.h"
-#include "platform/text_qt.h"
 #include "platform/progress_qt.h"
 #include "platform/savedialog_qt.h"
+#include "platform/text_qt.h"
 #include "printing/printer_qt.h"
 #include "printing/printpop_qt.h"
 

@@ -29,7 +29,8 @@ public:
         // the windows painted and the Cancel button alive.
         if (clock_.elapsed() >= 40) {
             clock_.restart();
-            dialog_.setValue(static_cast<int>(1000.0 * static_cast<double>(done) / static_cast<double>(total_)));
+            dialog_.setValue(
+                static_cast<int>(1000.0 * static_cast<double>(done) / static_cast<double>(total_)));
             // Until the modal window shows, a click must not reach the main
             // window and start something else half-way through this job.
             QCoreApplication::processEvents(dialog_.isVisible() ? QEventLoop::AllEvents

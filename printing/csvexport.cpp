@@ -57,10 +57,10 @@ std::string collectionCsv(const MainState& st)
             joined += '\n';
         joined += ansiToUtf8(splitField(line, 1));
     }
-    std::string out = csvRow({"Name", "Style", "Birthday", "Retired", "Purchase Date", "Selling Date",
-                              "Purchase Price", "Selling Price", "Market Value", "Manufacturer",
-                              "Generation", "General Condition", "Hang Tag Condition", "Tush Tag Condition",
-                              "Picture", "Notes"});
+    std::string out =
+        csvRow({"Name", "Style", "Birthday", "Retired", "Purchase Date", "Selling Date", "Purchase Price",
+                "Selling Price", "Market Value", "Manufacturer", "Generation", "General Condition",
+                "Hang Tag Condition", "Tush Tag Condition", "Picture", "Notes"});
     for (const std::string& line : st.RecordList.lines()) {
         const auto text = [&](RecordField f) { return ansiToUtf8(splitField(line, f)); };
         const auto date = [&](RecordField f) { return isoDate(splitField(line, f), st.dateOrder); };

@@ -123,7 +123,8 @@ public:
     {
         const bool written = finish();
         done_ = true;
-        if (!written || std::rename(QFile::encodeName(temp_).constData(), QFile::encodeName(target_).constData()) != 0) {
+        if (!written ||
+            std::rename(QFile::encodeName(temp_).constData(), QFile::encodeName(target_).constData()) != 0) {
             QFile::remove(temp_);
             throw PlatformError("Cannot create file " + std::string(QFile::encodeName(target_).constData()));
         }
@@ -165,7 +166,7 @@ QPageSize::PageSizeId QtPrinter::localePaper()
         return QPageSize::A4;
 #endif
     return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
-                                                                               : QPageSize::A4;
+                                                                              : QPageSize::A4;
 }
 
 std::unique_ptr<IPrintSurface> QtPrinter::open()

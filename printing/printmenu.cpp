@@ -43,7 +43,8 @@ Sheet composeSheet(const MainState& st)
 
 Printout place(const Sheet& sheet, const IPrintSurface& surface)
 {
-    return placeSheet(sheet.lines, sheet.withPicture, sheet.bitmap, surface.pageWidth(), surface.pageHeight());
+    return placeSheet(sheet.lines, sheet.withPicture, sheet.bitmap, surface.pageWidth(),
+                      surface.pageHeight());
 }
 
 Printout place(const std::vector<std::string>& lines, const IPrintSurface& surface)
@@ -51,8 +52,7 @@ Printout place(const std::vector<std::string>& lines, const IPrintSurface& surfa
     return placeReport(lines, surface.pageWidth(), surface.pageHeight());
 }
 
-template <class Content>
-void printOut(MainState& st, const Content& content)
+template <class Content> void printOut(MainState& st, const Content& content)
 {
     auto surface = st.sys.printer->open();
     draw(*surface, place(content, *surface));

@@ -18,12 +18,10 @@ void fillPrintMenu(QMenu* menu, const std::array<MenuHandler*, 6>& printHandlers
         {"printthis", "Print Data and Picture"},   {"printall", "Print All Beanies"},
         {"printretired", "Print Retired Beanies"}, {"printcurrent", "Print Current Beanies"},
         {"printsold", "Print Sold Beanies"},       {"printunsold", "Print Unsold Beanies"}};
-    static constexpr Item pdfItems[] = {{"pdfthis", "Save Data and Picture as PDF..."},
-                                        {"pdfall", "Save All Beanies as PDF..."},
-                                        {"pdfretired", "Save Retired Beanies as PDF..."},
-                                        {"pdfcurrent", "Save Current Beanies as PDF..."},
-                                        {"pdfsold", "Save Sold Beanies as PDF..."},
-                                        {"pdfunsold", "Save Unsold Beanies as PDF..."}};
+    static constexpr Item pdfItems[] = {
+        {"pdfthis", "Save Data and Picture as PDF..."},   {"pdfall", "Save All Beanies as PDF..."},
+        {"pdfretired", "Save Retired Beanies as PDF..."}, {"pdfcurrent", "Save Current Beanies as PDF..."},
+        {"pdfsold", "Save Sold Beanies as PDF..."},       {"pdfunsold", "Save Unsold Beanies as PDF..."}};
     static void (*const pdfHandlers[])(MainState&) = {pdfthisClick,    pdfallClick,  pdfretiredClick,
                                                       pdfcurrentClick, pdfsoldClick, pdfunsoldClick};
 

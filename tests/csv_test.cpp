@@ -77,12 +77,18 @@ TEST(Csv, QuotesOnlyWhatNeedsIt)
 TEST(Csv, IsoDates)
 {
     const std::tuple<const char*, DateOrder, const char*> cases[] = {
-        {"03121998", DateOrder::MonthFirst, "1998-03-12"}, {"03121998", DateOrder::DayFirst, "1998-12-03"},
-        {"02292000", DateOrder::MonthFirst, "2000-02-29"}, {"02291900", DateOrder::MonthFirst, ""},
-        {"13011999", DateOrder::MonthFirst, ""},           {"31041999", DateOrder::DayFirst, ""},
-        {"1231", DateOrder::MonthFirst, ""},               {"", DateOrder::MonthFirst, ""},
-        {"12 31999", DateOrder::MonthFirst, ""},           {"00001999", DateOrder::MonthFirst, ""},
-        {"01010000", DateOrder::MonthFirst, ""},           {"123119999", DateOrder::MonthFirst, ""},
+        {"03121998", DateOrder::MonthFirst, "1998-03-12"},
+        {"03121998", DateOrder::DayFirst, "1998-12-03"},
+        {"02292000", DateOrder::MonthFirst, "2000-02-29"},
+        {"02291900", DateOrder::MonthFirst, ""},
+        {"13011999", DateOrder::MonthFirst, ""},
+        {"31041999", DateOrder::DayFirst, ""},
+        {"1231", DateOrder::MonthFirst, ""},
+        {"", DateOrder::MonthFirst, ""},
+        {"12 31999", DateOrder::MonthFirst, ""},
+        {"00001999", DateOrder::MonthFirst, ""},
+        {"01010000", DateOrder::MonthFirst, ""},
+        {"123119999", DateOrder::MonthFirst, ""},
     };
     for (const auto& [stored, order, iso] : cases)
         EXPECT_EQ(isoDate(stored, order), iso) << stored;
@@ -93,8 +99,9 @@ protected:
     void SetUp() override
     {
         fillBuiltInEntries(h.st);
-        h.st.RecordList.add("k1|Caf\xe9, \"the\" Bear|4041|08021995|01011999|03121998|12311999|5.00|12.50|20.00|"
-                            "5|1|2|3|1|/pics/caf\xe9.jpg|");
+        h.st.RecordList.add(
+            "k1|Caf\xe9, \"the\" Bear|4041|08021995|01011999|03121998|12311999|5.00|12.50|20.00|"
+            "5|1|2|3|1|/pics/caf\xe9.jpg|");
         h.st.RecordList.add("k2|Plain|4040||13011999||||||0|0|0|0|0||");
         h.st.NoteList.add("k1|First line, with a comma");
         h.st.NoteList.add("k2|Other record");
@@ -124,11 +131,11 @@ const std::vector<std::string> header = {"Name",
 
 const std::vector<std::vector<std::string>> expectedRows = {
     header,
-    {"Caf\xc3\xa9, \"the\" Bear", "4041", "1995-08-02", "1999-01-01", "1998-03-12", "1999-12-31", "5.00", "12.50",
-     "20.00", "Ty (McDonald's Teenie)", "2 (opens/skinny TY)", "Near Mint", "Missing", "Red/White",
+    {"Caf\xc3\xa9, \"the\" Bear", "4041", "1995-08-02", "1999-01-01", "1998-03-12", "1999-12-31", "5.00",
+     "12.50", "20.00", "Ty (McDonald's Teenie)", "2 (opens/skinny TY)", "Near Mint", "Missing", "Red/White",
      "/pics/caf\xc3\xa9.jpg", "First line, with a comma\nSecond \"quoted\" line\n\nFourth \xe2\x82\xac"},
-    {"Plain", "4040", "", "", "", "", "", "", "", "Ty", "1 (doesn't open)", "Mint in Package", "Mint in Protector",
-     "Black/White", "", "Other record"}};
+    {"Plain", "4040", "", "", "", "", "", "", "", "Ty", "1 (doesn't open)", "Mint in Package",
+     "Mint in Protector", "Black/White", "", "Other record"}};
 
 TEST_F(CsvExport, EveryRecordReadsBackThroughACsvReader)
 {

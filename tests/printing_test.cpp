@@ -229,8 +229,10 @@ struct FitCase {
 TEST_F(PrintTest, SheetShrinksALargePictureToLeaveEveryLineOnThePage)
 {
     // Letter and A4 whole, and as a printer's printable areas.
-    const FitCase cases[] = {
-        {"Letter", 2550, 3300}, {"A4", 2480, 3508}, {"Letter printable", 2400, 3200}, {"A4 printable", 2380, 3408}};
+    const FitCase cases[] = {{"Letter", 2550, 3300},
+                             {"A4", 2480, 3508},
+                             {"Letter printable", 2400, 3200},
+                             {"A4 printable", 2380, 3408}};
     for (const auto& c : cases) {
         for (const auto& [w, hgt] : {std::pair(4000, 3000), std::pair(3000, 4000), std::pair(1000, 300)}) {
             SCOPED_TRACE(std::string(c.paper) + " " + std::to_string(w) + "x" + std::to_string(hgt));
@@ -249,7 +251,8 @@ TEST_F(PrintTest, SheetShrinksALargePictureToLeaveEveryLineOnThePage)
             EXPECT_LE(r.left + r.width, c.pageWidth);
             EXPECT_EQ(r.top, 0);
             // Its proportions, to a unit, and no bigger than three times.
-            EXPECT_NEAR(static_cast<double>(r.width) / r.height, static_cast<double>(w) / hgt, 1.0 / r.height + 1e-9);
+            EXPECT_NEAR(static_cast<double>(r.width) / r.height, static_cast<double>(w) / hgt,
+                        1.0 / r.height + 1e-9);
             EXPECT_LE(r.width, 3 * w);
             EXPECT_NEAR(r.left + r.width / 2.0, c.pageWidth / 2.0, 1.0);
             ASSERT_EQ(s.texts.size(), 15u);

@@ -57,11 +57,13 @@ protected:
         QElapsedTimer clock;
         clock.start();
         while (clock.elapsed() < 90000) {
-            const QStringList pdfs = QDir(outDir).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time);
+            const QStringList pdfs =
+                QDir(outDir).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time);
             // Every job gets the same name (the document name is empty):
             // move each one aside before the next job is printed.
             if (!pdfs.isEmpty() && !jobsPending()) {
-                const QString taken = QDir(outDir).filePath(QStringLiteral("printed-%1.pdf.done").arg(++jobs));
+                const QString taken =
+                    QDir(outDir).filePath(QStringLiteral("printed-%1.pdf.done").arg(++jobs));
                 if (QFile::rename(QDir(outDir).filePath(pdfs.first()), taken))
                     return taken;
             }
@@ -156,7 +158,8 @@ TEST_F(CupsPrint, SheetAndReportOnTheDefaultQueue)
     if (!keep.isEmpty()) {
         QFile::copy(sheet, keep + "/cups-sheet.pdf");
         QFile::copy(report, keep + "/cups-report.pdf");
-        h.beanimg.setBitmap(std::make_unique<QtBitmap>(QImage(QStringLiteral(BW_SOURCE_DIR "/tests/fixtures/bear.png")).scaled(200, 150)));
+        h.beanimg.setBitmap(std::make_unique<QtBitmap>(
+            QImage(QStringLiteral(BW_SOURCE_DIR "/tests/fixtures/bear.png")).scaled(200, 150)));
         h.st.picturePath = "/pics/bear.png";
         h.run([&] { printthisClick(h.st); });
         QFile::copy(nextPdf(), keep + "/cups-bear-sheet.pdf");

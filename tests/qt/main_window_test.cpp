@@ -357,20 +357,11 @@ TEST_F(MainWindow, PrintButtonOpensTheMenuCentredOnThePointer)
     QStringList captions;
     for (QAction* a : menu->actions())
         captions << a->text();
-    EXPECT_EQ(captions, (QStringList{"Print Data and Picture",
-                                     "Print All Beanies",
-                                     "Print Retired Beanies",
-                                     "Print Current Beanies",
-                                     "Print Sold Beanies",
-                                     "Print Unsold Beanies",
-                                     "",
-                                     "Save Data and Picture as PDF...",
-                                     "Save All Beanies as PDF...",
-                                     "Save Retired Beanies as PDF...",
-                                     "Save Current Beanies as PDF...",
-                                     "Save Sold Beanies as PDF...",
-                                     "Save Unsold Beanies as PDF...",
-                                     "",
+    EXPECT_EQ(captions, (QStringList{"Print Data and Picture", "Print All Beanies", "Print Retired Beanies",
+                                     "Print Current Beanies", "Print Sold Beanies", "Print Unsold Beanies",
+                                     "", "Save Data and Picture as PDF...", "Save All Beanies as PDF...",
+                                     "Save Retired Beanies as PDF...", "Save Current Beanies as PDF...",
+                                     "Save Sold Beanies as PDF...", "Save Unsold Beanies as PDF...", "",
                                      "Export Collection as CSV..."}));
     EXPECT_FALSE(menu->isVisible());
     for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton}) {
@@ -388,9 +379,12 @@ TEST_F(MainWindow, SavingAndExportItemsAskForAFileAndWriteIt)
 {
     writeRecords(2);
     open();
-    const std::pair<const char*, const char*> items[] = {
-        {"pdfthis", "Bean 1.pdf"},          {"pdfall", "All Beanies.pdf"},   {"pdfretired", "Retired Beanies.pdf"},
-        {"pdfcurrent", "Current Beanies.pdf"}, {"pdfsold", "Sold Beanies.pdf"}, {"pdfunsold", "Unsold Beanies.pdf"}};
+    const std::pair<const char*, const char*> items[] = {{"pdfthis", "Bean 1.pdf"},
+                                                         {"pdfall", "All Beanies.pdf"},
+                                                         {"pdfretired", "Retired Beanies.pdf"},
+                                                         {"pdfcurrent", "Current Beanies.pdf"},
+                                                         {"pdfsold", "Sold Beanies.pdf"},
+                                                         {"pdfunsold", "Unsold Beanies.pdf"}};
     savefile.choice = file("out.pdf");
     for (const auto& [name, suggested] : items) {
         savefile.asked.clear();

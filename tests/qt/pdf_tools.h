@@ -36,7 +36,8 @@ inline int pdfPages(const QString& pdf)
 
 inline QString pdfText(const QString& pdf, int page)
 {
-    return runTool("pdftotext", {"-layout", "-f", QString::number(page), "-l", QString::number(page), pdf, "-"});
+    return runTool("pdftotext",
+                   {"-layout", "-f", QString::number(page), "-l", QString::number(page), pdf, "-"});
 }
 
 // A run of pixel rows holding ink (darker than mid-grey), in pixels at the

@@ -94,9 +94,10 @@ TEST(PrintPdf, SurfaceDroppedMidJobStillFinishesTheFile)
 QRectF wordBox(const QString& pdf, const QString& word)
 {
     const QString html = run("pdftotext", {"-bbox", pdf, "-"});
-    const QRegularExpression re(QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
-                                               "yMax=\"([\\d.]+)\">") +
-                                QRegularExpression::escape(word) + QStringLiteral("</word>"));
+    const QRegularExpression re(
+        QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
+                       "yMax=\"([\\d.]+)\">") +
+        QRegularExpression::escape(word) + QStringLiteral("</word>"));
     const auto m = re.match(html);
     EXPECT_TRUE(m.hasMatch()) << word.toStdString() << "\n" << html.toStdString();
     if (!m.hasMatch())
@@ -119,8 +120,8 @@ TEST(PrintPdf, TheSameLayoutHasTheSameSizeAtEveryResolution)
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(pdf);
         printer->setResolution(dpi);
-        printer->setPageLayout(
-            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+        printer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                           QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
         auto surface = printSurfaceOn(std::move(printer));
         // The printable area in layout units, whatever the device's pixels.
         EXPECT_NEAR(surface->pageWidth(), (210 - 20) / 25.4 * 300, 2);
@@ -210,7 +211,8 @@ TEST_F(PdfItems, ReportsAreWrittenToTheChosenFile)
     printer.setPaper(QPageSize::A4);
     const QString retired = save(pdfretiredClick, "Retired Beanies.pdf");
     EXPECT_EQ(test::pdfPages(retired), 1); // 34 lines
-    EXPECT_TRUE(run("pdfinfo", {retired}).contains(QRegularExpression("Page size:\\s+595(\\.\\d+)? x 842(\\.\\d+)? pts")));
+    EXPECT_TRUE(run("pdfinfo", {retired})
+                    .contains(QRegularExpression("Page size:\\s+595(\\.\\d+)? x 842(\\.\\d+)? pts")));
     const QString text = test::pdfText(retired, 1);
     EXPECT_TRUE(text.contains("Name: Legs"));
     EXPECT_FALSE(text.contains(QString::fromUtf8("Caf\u00e9")));
