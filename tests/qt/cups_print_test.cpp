@@ -120,9 +120,10 @@ TEST_F(CupsPrint, SheetAndReportOnTheDefaultQueue)
     EXPECT_GT(qGray(sheetPage.pixel(sheetPage.width() / 2, 60)), 150);
     EXPECT_LT(qGray(sheetPage.pixel(sheetPage.width() / 2, 60)), 250);
     const QString sheetText = test::pdfText(sheet, 1);
-    if (sheetText.contains("Name:")) // where the queue keeps the text
+    if (sheetText.contains("Name:")) { // where the queue keeps the text
         for (const char* line : sheetLines)
             EXPECT_TRUE(sheetText.contains(QString::fromUtf8(line))) << line;
+    }
 
     // A report of 17 + 13 + 17 lines, of which the last two of each block
     // are blank and leave no ink. How many fit a page depends on the
@@ -150,8 +151,9 @@ TEST_F(CupsPrint, SheetAndReportOnTheDefaultQueue)
         expectLinesOfInk(test::inkBands(page), inkLines[p], page.height());
     }
     const QString text = test::pdfText(report, 1);
-    if (text.contains("Name:"))
+    if (text.contains("Name:")) {
         EXPECT_TRUE(text.contains(QString::fromUtf8("Name: Caf\u00e9 Bear")));
+    }
 
     // Keep the pages for a look, when asked to.
     const QString keep = qEnvironmentVariable("BW_CUPS_KEEP");
