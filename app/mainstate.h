@@ -57,6 +57,8 @@ struct Services {
     ISecondaryWindows* windows = nullptr;
     IPrinter* printer = nullptr;
     IDesktop* desktop = nullptr;
+    ISaveDialog* savefile = nullptr;
+    IProgressReporter* progress = nullptr;
 };
 
 struct MainState {

@@ -23,8 +23,11 @@
 #include "platform/guard.h"
 #include "platform/messageboxes_qt.h"
 #include "platform/picturedialog_qt.h"
+#include "platform/progress_qt.h"
+#include "platform/savedialog_qt.h"
 #include "platform/text_qt.h"
 #include "printing/printer_qt.h"
+#include "printing/printpop_qt.h"
 
 namespace bw {
 
@@ -86,7 +89,7 @@ using tmainparts::ClickImage;
 using tmainparts::PictureBox;
 
 struct Tmain::Controls {
-    explicit Controls(Tmain* w) : boxes(w), openpic(w), windows(w, boxes) {}
+    explicit Controls(Tmain* w) : boxes(w), openpic(w), windows(w, boxes), savefile(w), progress(w) {}
 
     QLabel* Image2 = nullptr;
     QLabel* rlabel = nullptr;
@@ -110,6 +113,8 @@ struct Tmain::Controls {
     QtSecondaryWindows windows;
     QtPrinter printer;
     QtDesktop desktop;
+    QtSaveDialog savefile;
+    QtProgressReporter progress;
 
     std::unique_ptr<QtEdit> nameAdapter, styleAdapter, buyAdapter, valAdapter, sellAdapter;
     std::unique_ptr<QtDateEdit> bdayAdapter, rdayAdapter, pdayAdapter, sdayAdapter;
@@ -217,6 +222,8 @@ Tmain::Tmain(const QString& programPath, MainServiceOverrides overrides, MainHan
     st_.sys.windows = overrides.windows ? overrides.windows : &c.windows;
     st_.sys.printer = overrides.printer ? overrides.printer : &c.printer;
     st_.sys.desktop = overrides.desktop ? overrides.desktop : &c.desktop;
+    st_.sys.savefile = overrides.savefile ? overrides.savefile : &c.savefile;
+    st_.sys.progress = &c.progress;
 
     wireEvents();
 
@@ -470,19 +477,10 @@ void Tmain::wireEvents()
     c.printbutton->onPress = [this](Qt::MouseButton, QPoint at) {
         popUpPrintMenu(c_->printbutton->mapToGlobal(at));
     };
-    const std::pair<const char*, const char*> items[] = {
-        {"printthis", "Print Data and Picture"},   {"printall", "Print All Beanies"},
-        {"printretired", "Print Retired Beanies"}, {"printcurrent", "Print Current Beanies"},
-        {"printsold", "Print Sold Beanies"},       {"printunsold", "Print Unsold Beanies"}};
-    std::function<void(MainState&)>* itemHandlers[] = {
-        &handlers_.printthisClick,    &handlers_.printallClick,  &handlers_.printretiredClick,
-        &handlers_.printcurrentClick, &handlers_.printsoldClick, &handlers_.printunsoldClick};
-    for (std::size_t i = 0; i < std::size(items); ++i) {
-        QAction* item = c.printpop->addAction(QString::fromLatin1(items[i].second));
-        item->setObjectName(QString::fromLatin1(items[i].first));
-        auto* handler = itemHandlers[i];
-        connect(item, &QAction::triggered, this, [this, handler] { run([&] { (*handler)(st_); }); });
-    }
+    fillPrintMenu(c.printpop,
+                  {&handlers_.printthisClick, &handlers_.printallClick, &handlers_.printretiredClick,
+                   &handlers_.printcurrentClick, &handlers_.printsoldClick, &handlers_.printunsoldClick},
+                  [this](const MenuHandler& handler) { run([&] { handler(st_); }); });
 
     c.scroll1->onDoubleClick = [this] { run([&] { handlers_.scroll1DblClick(st_); }); };
     c.Label19->onDoubleClick = [this](Qt::MouseButton b) {

@@ -65,6 +65,7 @@ struct MainServiceOverrides {
     IPrinter* printer = nullptr;
     IPictureDialog* openpic = nullptr;
     IDesktop* desktop = nullptr;
+    ISaveDialog* savefile = nullptr;
 };
 
 class Tmain : public QWidget {

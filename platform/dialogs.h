@@ -28,6 +28,15 @@ public:
     virtual std::optional<std::string> execute() = 0;
 };
 
+// A save dialog: the full path of the file to write, or nothing. It opens on
+// suggestedName in the user's documents folder and asks before replacing a file.
+class ISaveDialog {
+public:
+    virtual ~ISaveDialog() = default;
+    virtual std::optional<std::string> execute(const std::string& title, const std::string& suggestedName,
+                                               const std::string& filter) = 0;
+};
+
 class IDesktop {
 public:
     virtual ~IDesktop() = default;

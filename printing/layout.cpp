@@ -1,5 +1,7 @@
 #include "printing/layout.h"
 
+#include <algorithm>
+
 #include "platform/convert.h"
 
 namespace bw {
@@ -93,8 +95,26 @@ std::vector<std::string> reportLines(ReportKind kind, const StringList& records,
     return pmemo;
 }
 
+Rect sheetPicture(int w, int h, int pageWidth, int pageHeight, int linesBelow)
+{
+    // Whole units only, rounding down, so the rectangle never grows past the
+    // room it was given.
+    long long pw = 3LL * w, ph = 3LL * h;
+    const long long roomDown = std::max(0, pageHeight - linesBelow);
+    if (pw > pageWidth) {
+        pw = pageWidth;
+        ph = static_cast<long long>(h) * pageWidth / w;
+    }
+    if (ph > roomDown) {
+        ph = roomDown;
+        pw = static_cast<long long>(w) * roomDown / h;
+    }
+    const int width = static_cast<int>(pw), height = static_cast<int>(ph);
+    return {pageWidth / 2 - width / 2, 0, width, height};
+}
+
 Printout placeSheet(const std::vector<SheetLine>& lines, bool withPicture, const Bitmap* bitmap,
-                    int pageWidth)
+                    int pageWidth, int pageHeight)
 {
     PrintPage page;
     const int x = pageWidth / 8;
@@ -102,10 +122,18 @@ Printout placeSheet(const std::vector<SheetLine>& lines, bool withPicture, const
     if (withPicture) {
         const int w = bitmap ? bitmap->width() : 0;
         const int h = bitmap ? bitmap->height() : 0;
-        y = 3 * h;
+        y = 0;
         // An unreadable picture keeps its (empty) place: nothing to draw.
-        if (bitmap && !bitmap->isNull() && w > 0 && h > 0)
-            page.pictures.push_back({{pageWidth / 2 - 3 * w / 2, 0, 3 * w, 3 * h}, bitmap});
+        if (bitmap && !bitmap->isNull() && w > 0 && h > 0) {
+            int below = TextHeight;
+            for (const auto& line : lines)
+                below += line.advance;
+            const Rect rect = sheetPicture(w, h, pageWidth, pageHeight, below);
+            if (rect.width > 0 && rect.height > 0) {
+                page.pictures.push_back({rect, bitmap});
+                y = rect.height;
+            }
+        }
     }
     for (const auto& line : lines) {
         y += line.advance;
@@ -120,12 +148,13 @@ Printout placeReport(const std::vector<std::string>& lines, int pageWidth, int p
     const int x = pageWidth / 8;
     int y = 100;
     for (const auto& line : lines) {
-        pages.back().texts.push_back({x, y, line});
-        y += 75;
-        if (y >= pageHeight) {
+        // A page too short for even one line still takes one a page.
+        if (y + TextHeight > pageHeight && !pages.back().texts.empty()) {
             pages.emplace_back();
             y = 100;
         }
+        pages.back().texts.push_back({x, y, line});
+        y += 75;
     }
     return pages;
 }

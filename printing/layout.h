@@ -37,6 +37,10 @@ bool reportListsRecord(ReportKind kind, const std::string& recordLine);
 // two lines of one blank.
 std::vector<std::string> reportLines(ReportKind kind, const StringList& records, const MainControls& ui);
 
+// How tall a printed line of text is, top of the tallest letter to the foot
+// of the lowest; the surface picks its font to fit.
+constexpr int TextHeight = 50;
+
 struct PlacedText {
     int x, y;
     std::string text;
@@ -54,13 +58,18 @@ struct PrintPage {
 
 using Printout = std::vector<PrintPage>;
 
+// The picture's place on the sheet: three times its size, centred at the top,
+// or smaller, in proportion, where that would not leave the page's width or
+// the room that `linesBelow` (the lines' advances plus a line) need below it.
+Rect sheetPicture(int w, int h, int pageWidth, int pageHeight, int linesBelow);
+
 // One page. withPicture: the record has a picture path; bitmap: what the
 // window shows for it, nullptr or an empty bitmap when nothing could be read.
 Printout placeSheet(const std::vector<SheetLine>& lines, bool withPicture, const Bitmap* bitmap,
-                    int pageWidth);
+                    int pageWidth, int pageHeight);
 
-// Lines 75 apart from y 100; a new page once y reaches the page height, even
-// after the last line.
+// Lines 75 apart from y 100; a line that would not fit whole above the page's
+// foot starts the next page, at y 100.
 Printout placeReport(const std::vector<std::string>& lines, int pageWidth, int pageHeight);
 
 } // namespace bw

@@ -1,30 +1,36 @@
 #include "printing/printer_qt.h"
 
-#include <QFontMetrics>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QLocale>
 #include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryFile>
+#include <cstdio>
+#if defined(__GLIBC__)
+#include <langinfo.h>
+#endif
 
 #include "platform/bitmap_qt.h"
 #include "platform/error.h"
 #include "platform/text_qt.h"
+#include "printing/layout.h"
 
 namespace bw {
 
 namespace {
 
-// The layout's steps are printer pixels (100 on the sheet, 75 in a report),
-// so the text is sized in printer pixels too: it keeps clear of the next line
-// at any resolution.
-constexpr int TextPixelSize = 50;
+// The layout's unit: 1/300 inch.
+constexpr int UnitsPerInch = 300;
 
 class QtPrintSurface : public IPrintSurface {
 public:
     explicit QtPrintSurface(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer))
     {
-        area_ = printer_->pageLayout().paintRectPixels(printer_->resolution());
+        area_ = printer_->pageLayout().paintRectPixels(UnitsPerInch);
     }
     ~QtPrintSurface() override
     {
@@ -40,18 +46,25 @@ public:
     {
         if (!painter_.begin(printer_.get()))
             throw PlatformError("Printer could not start the print job");
+        mapUnits();
+        // The largest size whose letters, ascenders to descenders, fit the
+        // line height.
         QFont font(QStringLiteral("DejaVu Sans"));
         font.setStyleHint(QFont::SansSerif);
-        font.setPixelSize(TextPixelSize);
+        for (int size = TextHeight; size > 8; --size) {
+            font.setPixelSize(size);
+            if (QFontMetricsF(font).height() <= TextHeight)
+                break;
+        }
         painter_.setFont(font);
         painter_.setPen(Qt::black);
-        ascent_ = QFontMetrics(font, printer_.get()).ascent();
+        ascent_ = QFontMetricsF(font).ascent();
     }
 
     // Like the old printer canvas, y is the top of the text, not its baseline.
     void textOut(int x, int y, const std::string& text) override
     {
-        painter_.drawText(x, y + ascent_, fromAnsi(text));
+        painter_.drawText(QPointF(x, y + ascent_), fromAnsi(text));
     }
 
     void stretchDraw(const Rect& target, const Bitmap& picture) override
@@ -61,38 +74,124 @@ public:
             painter_.drawImage(QRect(target.left, target.top, target.width, target.height), image);
     }
 
-    void newPage() override { printer_->newPage(); }
+    void newPage() override
+    {
+        printer_->newPage();
+        mapUnits();
+    }
     void endDoc() override { painter_.end(); }
 
+protected:
+    bool finish() { return painter_.end(); }
+
 private:
+    void mapUnits()
+    {
+        const qreal scale = qreal(printer_->resolution()) / UnitsPerInch;
+        painter_.setWorldTransform(QTransform::fromScale(scale, scale));
+    }
+
     std::unique_ptr<QPrinter> printer_;
     QPainter painter_;
     QRect area_;
-    int ascent_ = 0;
+    qreal ascent_ = 0;
 };
+
+// Written under a temporary name beside the target; endDoc puts it in place.
+class PdfFileSurface : public QtPrintSurface {
+public:
+    PdfFileSurface(std::unique_ptr<QPrinter> printer, QString target, QString temp)
+        : QtPrintSurface(std::move(printer)), target_(std::move(target)), temp_(std::move(temp))
+    {
+    }
+    ~PdfFileSurface() override
+    {
+        if (!done_) {
+            finish();
+            QFile::remove(temp_);
+        }
+    }
+    void beginDoc() override
+    {
+        try {
+            QtPrintSurface::beginDoc();
+        } catch (const PlatformError&) {
+            throw PlatformError("Cannot create file " + std::string(QFile::encodeName(target_).constData()));
+        }
+    }
+    void endDoc() override
+    {
+        const bool written = finish();
+        done_ = true;
+        if (!written ||
+            std::rename(QFile::encodeName(temp_).constData(), QFile::encodeName(target_).constData()) != 0) {
+            QFile::remove(temp_);
+            throw PlatformError("Cannot create file " + std::string(QFile::encodeName(target_).constData()));
+        }
+    }
+
+private:
+    QString target_, temp_;
+    bool done_ = false;
+};
+
+std::unique_ptr<QPrinter> pdfPrinter(const QString& file, QPageSize::PageSizeId paper)
+{
+    // A PDF has no resolution of its own; 300 dpi makes a device pixel one
+    // layout unit. No unprintable edge.
+    auto printer = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(file);
+    printer->setResolution(UnitsPerInch);
+    printer->setPageLayout(QPageLayout(QPageSize(paper), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    printer->setDocName(QString());
+    return printer;
+}
 
 } // namespace
 
+std::unique_ptr<IPrintSurface> printSurfaceOn(std::unique_ptr<QPrinter> printer)
+{
+    return std::make_unique<QtPrintSurface>(std::move(printer));
+}
+
+QPageSize::PageSizeId QtPrinter::localePaper()
+{
+#if defined(__GLIBC__) && defined(_NL_PAPER_WIDTH)
+    // LC_PAPER gives the width in millimetres: 216 for Letter, 210 for A4.
+    const auto width = reinterpret_cast<std::intptr_t>(nl_langinfo(_NL_PAPER_WIDTH));
+    if (width == 216)
+        return QPageSize::Letter;
+    if (width == 210)
+        return QPageSize::A4;
+#endif
+    return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                              : QPageSize::A4;
+}
+
 std::unique_ptr<IPrintSurface> QtPrinter::open()
 {
-    std::unique_ptr<QPrinter> printer;
-    if (pdfPath_.empty()) {
-        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-        if (info.isNull())
-            throw PlatformError("There is no default printer currently selected");
-        printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-    } else {
-        // A file has no printer resolution of its own: 300 dpi on Letter paper
-        // with no unprintable edge, the page the layout's numbers suit.
-        printer = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(QString::fromStdString(pdfPath_));
-        printer->setResolution(300);
-        printer->setPageLayout(
-            QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    }
+    if (!pdfPath_.empty())
+        return printSurfaceOn(pdfPrinter(QString::fromStdString(pdfPath_), QPageSize::Letter));
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        throw PlatformError("There is no default printer currently selected");
+    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     printer->setDocName(QString());
-    return std::make_unique<QtPrintSurface>(std::move(printer));
+    return printSurfaceOn(std::move(printer));
+}
+
+std::unique_ptr<IPrintSurface> QtPrinter::openPdf(const std::string& path)
+{
+    const QString target = QFile::decodeName(path.c_str());
+    QTemporaryFile temp(QFileInfo(target).absolutePath() + QStringLiteral("/.bindlewick-XXXXXX.pdf"));
+    temp.setAutoRemove(false);
+    if (!temp.open())
+        throw PlatformError("Cannot create file " + path);
+    temp.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    const QString tempName = temp.fileName();
+    temp.close();
+    return std::make_unique<PdfFileSurface>(pdfPrinter(tempName, paper_), target, tempName);
 }
 
 } // namespace bw

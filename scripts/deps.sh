@@ -3,6 +3,8 @@
 set -euo pipefail
 want=(cmake make g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
       fonts-liberation fonts-dejavu-core poppler-utils)
+# Printing tested through a private CUPS daemon and a PDF queue.
+want+=(cups cups-client printer-driver-cups-pdf)
 missing=()
 for p in "${want[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

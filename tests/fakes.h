@@ -218,6 +218,47 @@ public:
     int runs = 0;
 };
 
+class FakeSaveDialog : public ISaveDialog {
+public:
+    std::optional<std::string> execute(const std::string& title, const std::string& suggested,
+                                       const std::string& filter) override
+    {
+        asked.push_back({title, suggested, filter});
+        return choice;
+    }
+    struct Asked {
+        std::string title, suggested, filter;
+    };
+    std::optional<std::string> choice;
+    std::vector<Asked> asked;
+};
+
+// Counts the steps; answers "cancelled" from step cancelAt on.
+class FakeProgressReporter : public IProgressReporter {
+public:
+    std::unique_ptr<IProgress> begin(const std::string& label, long total) override
+    {
+        labels.push_back(label);
+        totals.push_back(total);
+        return std::make_unique<Progress>(*this);
+    }
+    long cancelAt = -1;
+    long steps = 0;
+    std::vector<std::string> labels;
+    std::vector<long> totals;
+
+private:
+    struct Progress : IProgress {
+        explicit Progress(FakeProgressReporter& r) : r(r) {}
+        bool step(long done) override
+        {
+            ++r.steps;
+            return r.cancelAt < 0 || done < r.cancelAt;
+        }
+        FakeProgressReporter& r;
+    };
+};
+
 class FakeDesktop : public IDesktop {
 public:
     void openDocument(const std::string& p) override { opened.push_back(p); }
@@ -292,16 +333,27 @@ public:
     {
         if (!available)
             throw PlatformError("There is no default printer currently selected");
+        return record();
+    }
+    // Needs no printer.
+    std::unique_ptr<IPrintSurface> openPdf(const std::string& path) override
+    {
+        pdfPaths.push_back(path);
+        return record();
+    }
+    bool available = true;
+    int width = 2400, height = 3300;
+    RecordingSurface* last = nullptr;
+    std::vector<std::string> pdfPaths;
+
+private:
+    std::unique_ptr<IPrintSurface> record()
+    {
         auto s = std::make_unique<RecordingSurface>(width, height);
         last = s.get();
         opened.push_back(std::move(s));
         return std::make_unique<Forward>(*last);
     }
-    bool available = true;
-    int width = 2400, height = 3300;
-    RecordingSurface* last = nullptr;
-
-private:
     // Keeps the recording alive after the logic releases its surface.
     struct Forward : IPrintSurface {
         explicit Forward(RecordingSurface& r) : r(r) {}

@@ -48,6 +48,8 @@ struct Harness : FakeControls {
     FakeWindows windows;
     FakePrinter printer;
     FakeDesktop desktop;
+    FakeSaveDialog savefile;
+    FakeProgressReporter progress;
     MainState st;
 
     Harness()
@@ -57,7 +59,7 @@ struct Harness : FakeControls {
         valedit.value = "Edit1";
         selledit.value = "Edit1";
         st.ui = controls();
-        st.sys = {&boxes, &loader, &openpic, &windows, &printer, &desktop};
+        st.sys = {&boxes, &loader, &openpic, &windows, &printer, &desktop, &savefile, &progress};
         st.keys = KeyGenerator(12345u);
         memo.setChangeHandler([this] { memoChange(st); });
         recordslide.setChangeHandler([this] { recordslideChange(st); });

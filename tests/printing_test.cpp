@@ -221,6 +221,51 @@ TEST_F(PrintTest, SheetPictureIsTripledAndCentredAtTheTop)
     }
 }
 
+struct FitCase {
+    const char* paper;
+    int pageWidth, pageHeight;
+};
+
+TEST_F(PrintTest, SheetShrinksALargePictureToLeaveEveryLineOnThePage)
+{
+    // Letter and A4 whole, and as a printer's printable areas.
+    const FitCase cases[] = {{"Letter", 2550, 3300},
+                             {"A4", 2480, 3508},
+                             {"Letter printable", 2400, 3200},
+                             {"A4 printable", 2380, 3408}};
+    for (const auto& c : cases) {
+        for (const auto& [w, hgt] : {std::pair(4000, 3000), std::pair(3000, 4000), std::pair(1000, 300)}) {
+            SCOPED_TRACE(std::string(c.paper) + " " + std::to_string(w) + "x" + std::to_string(hgt));
+            test::Harness fresh;
+            fillBuiltInEntries(fresh.st);
+            fresh.printer.width = c.pageWidth;
+            fresh.printer.height = c.pageHeight;
+            fresh.st.RecordList.add(line(fullRecord()));
+            fresh.st.picturePath = "/pics/phone.jpg";
+            fresh.beanimg.setBitmap(std::make_unique<test::FakeBitmap>(w, hgt));
+            fresh.run([&] { printthisClick(fresh.st); });
+            const auto& s = *fresh.printer.last;
+            ASSERT_EQ(s.pictures.size(), 1u);
+            const Rect& r = s.pictures[0];
+            EXPECT_GE(r.left, 0);
+            EXPECT_LE(r.left + r.width, c.pageWidth);
+            EXPECT_EQ(r.top, 0);
+            // Its proportions, to a unit, and no bigger than three times.
+            EXPECT_NEAR(static_cast<double>(r.width) / r.height, static_cast<double>(w) / hgt,
+                        1.0 / r.height + 1e-9);
+            EXPECT_LE(r.width, 3 * w);
+            EXPECT_NEAR(r.left + r.width / 2.0, c.pageWidth / 2.0, 1.0);
+            ASSERT_EQ(s.texts.size(), 15u);
+            EXPECT_EQ(s.texts[0].y, r.height + 100);
+            EXPECT_EQ(s.texts.back().y, r.height + 1600);
+            EXPECT_LE(s.texts.back().y + TextHeight, c.pageHeight);
+            // As large as the page allows: one side or the other is at its limit.
+            EXPECT_TRUE(r.width >= c.pageWidth - 1 || s.texts.back().y + TextHeight == c.pageHeight);
+            EXPECT_EQ(s.pages, 1);
+        }
+    }
+}
+
 TEST_F(PrintTest, SheetWithAnUnreadablePictureDrawsNothingAndStartsAtTheTop)
 {
     add(Rec{});
@@ -427,12 +472,13 @@ TEST_F(PrintTest, ReportBlocksFollowOneAnother)
     EXPECT_TRUE(s.pictures.empty()); // the picture path is not printed either
 }
 
-TEST_F(PrintTest, ReportFillsPagesDownToThePageHeight)
+TEST_F(PrintTest, ReportFillsPagesWithWholeLines)
 {
-    // 52 lines; blocks are split wherever a page ends.
+    // 52 lines; blocks are split wherever a page ends. A line is 50 high: the
+    // 44th, at 3325, fits only on a page at least 3375 high.
     for (int i = 0; i < 4; ++i)
         add(Rec{});
-    const std::pair<int, int> cases[] = {{3300, 43}, {3325, 43}, {3326, 44}, {400, 4}};
+    const std::pair<int, int> cases[] = {{3300, 43}, {3326, 43}, {3374, 43}, {3375, 44}, {400, 4}, {374, 3}};
     for (const auto& [height, perPage] : cases) {
         SCOPED_TRACE(height);
         h.printer.height = height;
@@ -442,30 +488,40 @@ TEST_F(PrintTest, ReportFillsPagesDownToThePageHeight)
         for (int i = 0; i < 52; ++i) {
             EXPECT_EQ(s.texts[i].page, i / perPage) << i;
             EXPECT_EQ(s.texts[i].y, 100 + 75 * (i % perPage)) << i;
+            EXPECT_LE(s.texts[i].y + TextHeight, height) << i;
         }
-        EXPECT_EQ(s.pages, (52 + perPage) / perPage);
+        EXPECT_EQ(s.pages, (52 + perPage - 1) / perPage);
         EXPECT_EQ(s.ended, 1);
     }
 }
 
-TEST_F(PrintTest, ReportEndingAtThePageHeightEndsWithAnEmptyPage)
+TEST_F(PrintTest, ReportNeverEndsWithAnEmptyPage)
 {
     Rec threeDates = fullRecord();
     threeDates.sellDate.clear();
-    // 13 + 13 + 17 = 43 lines fill a 3300-pixel page; 13 + 13 + 16 = 42 do not.
-    const std::pair<Rec, int> cases[] = {{fullRecord(), 2}, {threeDates, 1}};
-    for (const auto& [last, pages] : cases) {
+    // 13 + 13 + 17 = 43 lines fill a 3300-high page exactly; 13 + 13 + 16 = 42
+    // leave room.
+    for (const Rec& last : {fullRecord(), threeDates}) {
         h.st.RecordList.clear();
         add(Rec{});
         add(Rec{});
         add(last);
         print(printallClick);
         const auto& s = out();
-        EXPECT_EQ(s.pages, pages);
-        EXPECT_EQ(s.texts.back().page, 0);
+        EXPECT_EQ(s.pages, 1);
         EXPECT_EQ(s.texts.back().y, 100 + 75 * (static_cast<int>(s.texts.size()) - 1));
         EXPECT_EQ(s.ended, 1);
     }
+}
+
+TEST_F(PrintTest, ReportOnAPageTooShortForALinePutsOneLineOnEachPage)
+{
+    add(Rec{});
+    h.printer.height = 120;
+    print(printallClick);
+    const auto& s = out();
+    EXPECT_EQ(s.pages, 13); // a record without dates: 11 lines and 2 blank
+    EXPECT_EQ(s.texts.back().page, 12);
 }
 
 TEST_F(PrintTest, ReportWithNothingToListStillPrintsAnEmptyJob)
@@ -481,6 +537,99 @@ TEST_F(PrintTest, ReportWithNothingToListStillPrintsAnEmptyJob)
         EXPECT_EQ(s.pages, 1);
         EXPECT_TRUE(s.texts.empty());
     }
+}
+
+// ---- saved as PDF ----
+
+struct PdfCase {
+    Handler handler;
+    const char* title;
+    const char* suggested;
+};
+
+TEST_F(PrintTest, SavingAsPdfAsksForAFileAndWritesWhatWouldBePrinted)
+{
+    Rec r = fullRecord();
+    r.name = "Caf\xe9/Bear";
+    add(r);
+    const PdfCase cases[] = {
+        {pdfthisClick, "Save Data and Picture as PDF", "Caf\xc3\xa9-Bear.pdf"},
+        {pdfallClick, "Save All Beanies as PDF", "All Beanies.pdf"},
+        {pdfretiredClick, "Save Retired Beanies as PDF", "Retired Beanies.pdf"},
+        {pdfcurrentClick, "Save Current Beanies as PDF", "Current Beanies.pdf"},
+        {pdfsoldClick, "Save Sold Beanies as PDF", "Sold Beanies.pdf"},
+        {pdfunsoldClick, "Save Unsold Beanies as PDF", "Unsold Beanies.pdf"},
+    };
+    const Handler printed[] = {printthisClick,    printallClick,  printretiredClick,
+                               printcurrentClick, printsoldClick, printunsoldClick};
+    h.printer.available = false; // no printer needed
+    h.savefile.choice = "/docs/out.pdf";
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const auto& c = cases[i];
+        SCOPED_TRACE(c.title);
+        h.savefile.asked.clear();
+        h.printer.pdfPaths.clear();
+        print(c.handler);
+        ASSERT_TRUE(h.boxes.shown.empty()) << h.boxes.texts()[0];
+        ASSERT_EQ(h.savefile.asked.size(), 1u);
+        EXPECT_EQ(h.savefile.asked[0].title, c.title);
+        EXPECT_EQ(h.savefile.asked[0].suggested, c.suggested);
+        EXPECT_EQ(h.savefile.asked[0].filter, "PDF Document (*.pdf)");
+        EXPECT_EQ(h.printer.pdfPaths, std::vector<std::string>{"/docs/out.pdf"});
+        const auto saved = texts();
+        EXPECT_EQ(out().ended, 1);
+        // The same pages as the printout.
+        test::Harness other;
+        fillBuiltInEntries(other.st);
+        other.mfglist.addItem("Ty Japan");
+        other.st.RecordList = h.st.RecordList;
+        other.run([&] { printed[i](other.st); });
+        EXPECT_EQ(saved.size(), other.printer.last->texts.size());
+        for (std::size_t t = 0; t < saved.size() && t < other.printer.last->texts.size(); ++t) {
+            EXPECT_EQ(saved[t], other.printer.last->texts[t].text);
+            EXPECT_EQ(out().texts[t].y, other.printer.last->texts[t].y);
+        }
+    }
+}
+
+TEST_F(PrintTest, SavingAsPdfCancelledInTheDialogWritesNothing)
+{
+    add(fullRecord());
+    for (Handler handler : {pdfthisClick, pdfallClick}) {
+        print(handler);
+        EXPECT_TRUE(h.boxes.shown.empty());
+        EXPECT_TRUE(h.printer.pdfPaths.empty());
+        EXPECT_EQ(h.printer.last, nullptr);
+    }
+}
+
+TEST_F(PrintTest, SavingAsPdfWithABadFieldAsksNothing)
+{
+    Rec bad;
+    bad.sellPrice = "abc";
+    add(bad);
+    h.savefile.choice = "/docs/out.pdf";
+    print(pdfsoldClick);
+    EXPECT_EQ(h.boxes.texts(), std::vector<std::string>{"'abc' is not a valid floating point value"});
+    EXPECT_TRUE(h.savefile.asked.empty());
+}
+
+TEST_F(PrintTest, CancellingALongSaveLeavesTheFileUnfinished)
+{
+    for (int i = 0; i < 20; ++i)
+        add(fullRecord()); // 340 lines: 8 pages
+    h.savefile.choice = "/docs/out.pdf";
+    h.progress.cancelAt = 3;
+    print(pdfallClick);
+    EXPECT_TRUE(h.boxes.shown.empty());
+    EXPECT_EQ(h.progress.totals, std::vector<long>{8});
+    EXPECT_EQ(out().pages, 3);
+    EXPECT_EQ(out().ended, 0); // dropped unfinished: the file is never put in place
+
+    h.progress.cancelAt = -1;
+    print(pdfallClick);
+    EXPECT_EQ(out().pages, 8);
+    EXPECT_EQ(out().ended, 1);
 }
 
 } // namespace

@@ -358,7 +358,11 @@ TEST_F(MainWindow, PrintButtonOpensTheMenuCentredOnThePointer)
     for (QAction* a : menu->actions())
         captions << a->text();
     EXPECT_EQ(captions, (QStringList{"Print Data and Picture", "Print All Beanies", "Print Retired Beanies",
-                                     "Print Current Beanies", "Print Sold Beanies", "Print Unsold Beanies"}));
+                                     "Print Current Beanies", "Print Sold Beanies", "Print Unsold Beanies",
+                                     "", "Save Data and Picture as PDF...", "Save All Beanies as PDF...",
+                                     "Save Retired Beanies as PDF...", "Save Current Beanies as PDF...",
+                                     "Save Sold Beanies as PDF...", "Save Unsold Beanies as PDF...", "",
+                                     "Export Collection as CSV..."}));
     EXPECT_FALSE(menu->isVisible());
     for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton}) {
         QWidget* button = control("printbutton");
@@ -369,6 +373,32 @@ TEST_F(MainWindow, PrintButtonOpensTheMenuCentredOnThePointer)
         menu->hide();
         release(button, pointer, b);
     }
+}
+
+TEST_F(MainWindow, SavingAndExportItemsAskForAFileAndWriteIt)
+{
+    writeRecords(2);
+    open();
+    const std::pair<const char*, const char*> items[] = {{"pdfthis", "Bean 1.pdf"},
+                                                         {"pdfall", "All Beanies.pdf"},
+                                                         {"pdfretired", "Retired Beanies.pdf"},
+                                                         {"pdfcurrent", "Current Beanies.pdf"},
+                                                         {"pdfsold", "Sold Beanies.pdf"},
+                                                         {"pdfunsold", "Unsold Beanies.pdf"}};
+    savefile.choice = file("out.pdf");
+    for (const auto& [name, suggested] : items) {
+        savefile.asked.clear();
+        printer.pdfPaths.clear();
+        control<QAction>(name)->trigger();
+        ASSERT_EQ(savefile.asked.size(), 1u) << name;
+        EXPECT_EQ(savefile.asked[0].suggested, suggested);
+        EXPECT_EQ(printer.pdfPaths, std::vector<std::string>{file("out.pdf")}) << name;
+        EXPECT_EQ(printer.last->ended, 1) << name;
+    }
+    savefile.choice = file("Beanies.csv");
+    control<QAction>("exportcsv")->trigger();
+    EXPECT_EQ(readFile(file("Beanies.csv")).substr(0, 12), "Name,Style,B");
+    EXPECT_TRUE(QtMessageBoxes::takeAsked().empty());
 }
 
 TEST_F(MainWindow, ErrorOfAHandlerIsShownAndTheWindowGoesOn)

@@ -41,9 +41,9 @@ protected:
 
     Tmain& open(MainHandlers handlers = {})
     {
-        window = std::make_unique<Tmain>(QString::fromStdString(dir.path + "/bindlewick"),
-                                         MainServiceOverrides{&windows, &printer, &openpic, &desktop},
-                                         std::move(handlers));
+        window = std::make_unique<Tmain>(
+            QString::fromStdString(dir.path + "/bindlewick"),
+            MainServiceOverrides{&windows, &printer, &openpic, &desktop, &savefile}, std::move(handlers));
         window->show();
         return *window;
     }
@@ -62,6 +62,7 @@ protected:
     FakePrinter printer;
     FakePictureDialog openpic;
     FakeDesktop desktop;
+    FakeSaveDialog savefile;
     std::unique_ptr<Tmain> window;
 };
 
