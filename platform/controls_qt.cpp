@@ -11,6 +11,8 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <algorithm>
@@ -25,7 +27,8 @@ namespace bw {
 
 QFont formFont(bool bold)
 {
-    QFont f = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    // A face of our own: the desktop's font may be wider than the boxes.
+    QFont f(QStringLiteral("Liberation Sans"));
     f.setStyleHint(QFont::SansSerif);
     f.setPixelSize(11);
     f.setBold(bold);
@@ -389,6 +392,20 @@ void ScrollBarWidget::endPress()
     QScrollBar::mouseReleaseEvent(&release);
     setRepeatAction(SliderNoAction);
     setSliderDown(false);
+}
+
+void ScrollBarWidget::paintEvent(QPaintEvent* event)
+{
+    QScrollBar::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter p(this);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    // Shown whether the focus came by key or by mouse.
+    focus.state |= QStyle::State_KeyboardFocusChange;
+    focus.rect = rect().adjusted(1, 1, -1, -1);
+    p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
 }
 
 void ScrollBarWidget::keyPressEvent(QKeyEvent* event)
