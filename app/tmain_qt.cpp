@@ -352,6 +352,7 @@ void Tmain::buildControls()
         l->setGeometry(x, y, w, 21);
         l->setEditable(true);
         l->setFrame(!flat);
+        l->setFont(listFont());
         withBase(l, info);
         l->setToolTip(QStringLiteral("Type in a new name and hit RETURN to add it to the list"));
         return l;

@@ -53,6 +53,13 @@ QPalette ownPalette()
     return p;
 }
 
+QFont listFont()
+{
+    QFont f = formFont();
+    f.setStretch(90);
+    return f;
+}
+
 QStyle* ownStyle()
 {
     // Fusion is built into Qt and drawn the same on every desktop.
