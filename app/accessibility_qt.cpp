@@ -2,7 +2,9 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QAbstractItemView>
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QWidget>
 
@@ -50,11 +52,53 @@ public:
     }
 };
 
-QAccessibleInterface* pictureButtons(const QString&, QObject* object)
+// Qt names an editable list on Linux by its text and leaves the caption to a
+// label relation; here the list carries its caption as its name, its text
+// as its value.
+class NamedList : public QAccessibleWidget {
+public:
+    explicit NamedList(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+
+    QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return list()->currentText();
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.editable = list()->isEditable();
+        s.expandable = true;
+        s.expanded = list()->view()->isVisible();
+        return s;
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList{showMenuAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& name) override
+    {
+        if (name == showMenuAction())
+            list()->showPopup();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+};
+
+QAccessibleInterface* ourControls(const QString&, QObject* object)
 {
     auto* w = qobject_cast<QWidget*>(object);
     if (w && commandOf(w))
         return new PictureButton(w);
+    auto* list = qobject_cast<QComboBox*>(object);
+    if (list && !list->accessibleName().isEmpty())
+        return new NamedList(list);
     return nullptr;
 }
 
@@ -63,7 +107,7 @@ QAccessibleInterface* pictureButtons(const QString&, QObject* object)
 void nameForScreenReaders(QWidget* main)
 {
     static const bool installed = [] {
-        QAccessible::installFactory(pictureButtons);
+        QAccessible::installFactory(ourControls);
         return true;
     }();
     (void)installed;
