@@ -11,8 +11,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
+#include <QPainter>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <algorithm>
@@ -399,13 +398,12 @@ void ScrollBarWidget::paintEvent(QPaintEvent* event)
     QScrollBar::paintEvent(event);
     if (!hasFocus())
         return;
-    QStylePainter p(this);
-    QStyleOptionFocusRect focus;
-    focus.initFrom(this);
-    // Shown whether the focus came by key or by mouse.
-    focus.state |= QStyle::State_KeyboardFocusChange;
-    focus.rect = rect().adjusted(1, 1, -1, -1);
-    p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    // Styles draw it faintly or not at all; the classic dotted frame shows.
+    QPainter p(this);
+    p.setPen(QPen(palette().color(QPalette::Highlight), 1));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    p.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    p.drawRect(rect().adjusted(1, 1, -2, -2));
 }
 
 void ScrollBarWidget::keyPressEvent(QKeyEvent* event)

@@ -142,7 +142,7 @@ public:
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    // A dotted frame while it has the focus, which no style draws on a bar.
+    // A frame while it has the focus, which styles hardly draw on a bar.
     void paintEvent(QPaintEvent* event) override;
 
 private:
