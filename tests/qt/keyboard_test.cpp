@@ -1,10 +1,14 @@
 // Every command from the keyboard, whichever box has the focus.
 #include <QAccessible>
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
 
+#include "store/record.h"
 #include "tests/qt/window_fixture.h"
 
 namespace bw::test {
@@ -87,6 +91,25 @@ TEST_F(Keyboard, PagingKeysMoveTheSliderAsTheUserWould)
         EXPECT_EQ(calls, expected) << i;
         EXPECT_EQ(slide->value(), steps[i].position) << i;
     }
+}
+
+TEST_F(Keyboard, PagingByKeyStoresTheRecordLeftAsTheSliderDoes)
+{
+    writeRecords(3);
+    open();
+    QApplication::setActiveWindow(window.get());
+    control<QLineEdit>("selledit")->setText(QStringLiteral("7.5"));
+    control<QPlainTextEdit>("memo")->setPlainText(QStringLiteral("kept"));
+    press("memo", Qt::CTRL | Qt::Key_End);
+    const MainState& st = window->state();
+    EXPECT_EQ(st.currentIndex, 2);
+    EXPECT_EQ(control<QLabel>("rlabel")->text(), QStringLiteral("Record 3 of 3"));
+    // Cleaned like any move: a price without two decimals is emptied.
+    EXPECT_EQ(getField(st.RecordList, 0, 8), "");
+    EXPECT_EQ(getField(st.NoteList, 0, 1), "kept");
+    press("nameedit", Qt::CTRL | Qt::Key_Home);
+    EXPECT_EQ(st.currentIndex, 0);
+    EXPECT_EQ(control<QPlainTextEdit>("memo")->toPlainText(), QStringLiteral("kept"));
 }
 
 TEST_F(Keyboard, CtrlPOpensThePrintMenuUnderTheIcon)
