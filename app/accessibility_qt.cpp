@@ -1,8 +1,8 @@
 #include "app/accessibility_qt.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>

@@ -70,7 +70,9 @@ void installShortcuts(QWidget* window, const KeyboardCommands& c)
             button->setProperty(CommandProperty, QVariant::fromValue(action));
         }
     };
-    auto command = [&](const KeyboardCommand& cmd, QKeySequence key) { add(cmd.name, key, cmd.run, cmd.button); };
+    auto command = [&](const KeyboardCommand& cmd, QKeySequence key) {
+        add(cmd.name, key, cmd.run, cmd.button);
+    };
     command(c.add, QKeySequence(Qt::CTRL | Qt::Key_N));
     command(c.save, QKeySequence(Qt::CTRL | Qt::Key_S));
     command(c.remove, QKeySequence(Qt::CTRL | Qt::Key_D));
@@ -82,7 +84,8 @@ void installShortcuts(QWidget* window, const KeyboardCommands& c)
 
     QScrollBar* slide = c.recordslide;
     auto page = [&](const char* name, QKeySequence key, QAbstractSlider::SliderAction move) {
-        add(QString::fromLatin1(name), key, [slide, move] { slide->triggerAction(move); }, nullptr);
+        add(
+            QString::fromLatin1(name), key, [slide, move] { slide->triggerAction(move); }, nullptr);
     };
     page("Next record", QKeySequence(Qt::CTRL | Qt::Key_PageDown), QAbstractSlider::SliderSingleStepAdd);
     page("Previous record", QKeySequence(Qt::CTRL | Qt::Key_PageUp), QAbstractSlider::SliderSingleStepSub);

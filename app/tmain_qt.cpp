@@ -18,7 +18,6 @@
 #include "app/accessibility_qt.h"
 #include "app/artwork_qt.h"
 #include "app/shortcuts_qt.h"
-#include "platform/style_qt.h"
 #include "app/windows_qt.h"
 #include "pictures/imageloader_qt.h"
 #include "platform/controls_qt.h"
@@ -26,6 +25,7 @@
 #include "platform/guard.h"
 #include "platform/messageboxes_qt.h"
 #include "platform/picturedialog_qt.h"
+#include "platform/style_qt.h"
 #include "platform/text_qt.h"
 #include "printing/printer_qt.h"
 
@@ -181,7 +181,8 @@ Tmain::Tmain(const QString& programPath, MainServiceOverrides overrides, MainHan
     c.cond3Adapter = std::make_unique<QtComboBox>(c.condlist3);
     c.memoAdapter = std::make_unique<QtMemo>(c.memo, c.boxes);
     c.slideAdapter = std::make_unique<QtScrollBar>(c.recordslide, c.boxes);
-    c.rlabelAdapter = std::make_unique<AnnouncedCounter>(std::make_unique<QtLabel>(c.rlabel), c.rlabel, c.recordslide);
+    c.rlabelAdapter =
+        std::make_unique<AnnouncedCounter>(std::make_unique<QtLabel>(c.rlabel), c.rlabel, c.recordslide);
     c.pictureAdapter = std::make_unique<QtPicture>(c.beanimg, c.scroll1);
     c.scrollAdapter = std::make_unique<QtScrollBox>(c.scroll1);
     c.hscrollAdapter = std::make_unique<QtVisible>(c.hscroll);
@@ -509,7 +510,8 @@ void Tmain::wireKeyboard()
 {
     Controls& c = *c_;
     auto command = [this](const char* name, QWidget* button, std::function<void(MainState&)>& handler) {
-        return KeyboardCommand{QString::fromLatin1(name), button, [this, &handler] { run([&] { handler(st_); }); }};
+        return KeyboardCommand{QString::fromLatin1(name), button,
+                               [this, &handler] { run([&] { handler(st_); }); }};
     };
     KeyboardCommands keys{
         command("Add", c.addbutton, handlers_.addbuttonClick),

@@ -7,9 +7,9 @@
 #include <QScreen>
 
 #include "app/artwork_qt.h"
-#include "platform/style_qt.h"
 #include "platform/centre_qt.h"
 #include "platform/controls_qt.h"
+#include "platform/style_qt.h"
 #include "platform/text_qt.h"
 
 namespace bw {

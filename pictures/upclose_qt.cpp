@@ -7,10 +7,10 @@
 #include <QScreen>
 #include <QScrollArea>
 
-#include "platform/style_qt.h"
 #include "pictures/closeup.h"
 #include "platform/activation_qt.h"
 #include "platform/bitmap_qt.h"
+#include "platform/style_qt.h"
 
 namespace bw {
 

@@ -8,10 +8,10 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QPainter>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <algorithm>

@@ -11,9 +11,8 @@
 namespace bw {
 
 QtDesktop::QtDesktop(QWidget* owner, Opener opener)
-    : owner_(owner), opener_(opener ? std::move(opener) : Opener([](const QUrl& url) {
-                                                              return QDesktopServices::openUrl(url);
-                                                          }))
+    : owner_(owner), opener_(opener ? std::move(opener)
+                                    : Opener([](const QUrl& url) { return QDesktopServices::openUrl(url); }))
 {
 }
 

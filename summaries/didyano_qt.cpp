@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "platform/style_qt.h"
 #include "platform/activation_qt.h"
 #include "platform/centre_qt.h"
 #include "platform/guard.h"
+#include "platform/style_qt.h"
 #include "platform/text_qt.h"
 #include "summaries/didyouknow.h"
 

@@ -10,10 +10,10 @@
 #include <QRadialGradient>
 #include <QScreen>
 
-#include "platform/style_qt.h"
 #include "platform/activation_qt.h"
 #include "platform/centre_qt.h"
 #include "platform/controls_qt.h"
+#include "platform/style_qt.h"
 
 namespace bw {
 

@@ -21,15 +21,22 @@ TEST_F(ScreenReader, EveryControlHasAName)
 {
     open();
     const std::pair<const char*, const char*> names[] = {
-        {"nameedit", "Name"},        {"bdayedit", "Birthday"},
-        {"rdayedit", "Retire Date"}, {"styleedit", "Style Number"},
-        {"mfglist", "Manufacturer"}, {"genlist", "Generation"},
+        {"nameedit", "Name"},
+        {"bdayedit", "Birthday"},
+        {"rdayedit", "Retire Date"},
+        {"styleedit", "Style Number"},
+        {"mfglist", "Manufacturer"},
+        {"genlist", "Generation"},
         {"memo", "Description / Notes"},
-        {"condlist1", "General"},    {"condlist2", "Hang Tag"},
-        {"condlist3", "Tush Tag"},   {"buyedit", "Purchase"},
+        {"condlist1", "General"},
+        {"condlist2", "Hang Tag"},
+        {"condlist3", "Tush Tag"},
+        {"buyedit", "Purchase"},
         {"pdayedit", "Purchase Date"},
-        {"valedit", "Market Value"}, {"selledit", "Sell Price"},
-        {"sdayedit", "Sell Date"},   {"recordslide", "Record"},
+        {"valedit", "Market Value"},
+        {"selledit", "Sell Price"},
+        {"sdayedit", "Sell Date"},
+        {"recordslide", "Record"},
         {"scroll1", "Picture"},
     };
     for (auto [control, name] : names) {

@@ -52,8 +52,8 @@ TEST_F(Keyboard, EachShortcutRunsItsHandlerFromAnyBox)
         {Qt::CTRL | Qt::Key_M, {"treasurebuttonClick"}},
         {Qt::CTRL | Qt::Key_I, {"Image9Click"}},
     };
-    for (const char* box : {"nameedit", "bdayedit", "styleedit", "mfglist", "memo", "condlist3", "selledit",
-                            "recordslide"})
+    for (const char* box :
+         {"nameedit", "bdayedit", "styleedit", "mfglist", "memo", "condlist3", "selledit", "recordslide"})
         for (const auto& row : table) {
             calls.clear();
             press(box, row.key);

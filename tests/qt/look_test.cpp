@@ -131,8 +131,10 @@ TEST_F(Look, DatesMoneyAndBuiltInEntriesFitTheirBoxes)
     open();
     window->ensurePolished();
     const MainControls& ui = window->state().ui;
-    const std::pair<const char*, IEdit*> dates[] = {
-        {"bdayedit", ui.bdayedit}, {"rdayedit", ui.rdayedit}, {"pdayedit", ui.pdayedit}, {"sdayedit", ui.sdayedit}};
+    const std::pair<const char*, IEdit*> dates[] = {{"bdayedit", ui.bdayedit},
+                                                    {"rdayedit", ui.rdayedit},
+                                                    {"pdayedit", ui.pdayedit},
+                                                    {"sdayedit", ui.sdayedit}};
     for (auto [name, date] : dates)
         for (const char* digits : {"10021998", "00000000", "88888888"}) {
             date->setText(digits);
@@ -164,7 +166,8 @@ TEST_F(Look, SecondaryWindowsKeepTheirLookToo)
         w->ensurePolished();
         expectOwnStyle(w);
         EXPECT_EQ(w->palette().color(QPalette::Window), faceColour()) << w->objectName().toStdString();
-        EXPECT_EQ(w->palette().color(QPalette::WindowText), QColor(Qt::black)) << w->objectName().toStdString();
+        EXPECT_EQ(w->palette().color(QPalette::WindowText), QColor(Qt::black))
+            << w->objectName().toStdString();
         EXPECT_EQ(QFontInfo(w->font()).pixelSize(), 11) << w->objectName().toStdString();
     }
     EXPECT_EQ(finform.findChild<QLabel*>("Label1")->palette().color(QPalette::WindowText), QColor(Qt::black));
