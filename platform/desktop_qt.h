@@ -12,8 +12,11 @@ namespace bw {
 
 class QtDesktop : public IDesktop {
 public:
-    using Opener = std::function<bool(const QUrl&)>;
-    // opener: the desktop's service (QDesktopServices::openUrl unless given).
+    // Asks the desktop to open a URL; calls failed, now or later, when it
+    // could not.
+    using Opener = std::function<void(const QUrl& url, std::function<void()> failed)>;
+
+    // opener: openWithDesktop unless given.
     explicit QtDesktop(QWidget* owner = nullptr, Opener opener = {});
 
     // A page the desktop cannot open is shown in a window of the program's
@@ -21,10 +24,16 @@ public:
     void openDocument(const std::string& path) override;
 
 private:
+    void showOwnWindow(const QString& path);
+
     QWidget* owner_;
     Opener opener_;
     QPointer<QWidget> viewer_;
 };
+
+// xdg-open when there is one (its exit status says whether a program took the
+// document), else Qt's desktop services.
+void openWithDesktop(const QUrl& url, std::function<void()> failed);
 
 // The program's own read-only view of an HTML page; links inside the page
 // are followed in it.

@@ -1,8 +1,10 @@
 // The help page shows even where the desktop has no program for it.
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QTextBrowser>
 #include <QUrl>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "platform/desktop_qt.h"
 #include "tests/harness.h"
@@ -32,9 +34,10 @@ struct HelpPage {
     }
     QtDesktop::Opener opener(bool works)
     {
-        return [this, works](const QUrl& url) {
+        return [this, works](const QUrl& url, const std::function<void()>& failed) {
             asked.push_back(url);
-            return works;
+            if (!works)
+                failed();
         };
     }
 };
@@ -84,7 +87,34 @@ TEST(HelpPage, MissingPageShowsNothing)
     HelpPage h;
     QtDesktop desktop(nullptr, h.opener(false));
     desktop.openDocument(h.dir.path + "/nothere.htm");
+    EXPECT_EQ(h.asked.size(), 1u);
     EXPECT_EQ(helpWindow(), nullptr);
+}
+
+// The desktop's own opener, xdg-open, answering as it does when no program
+// takes HTML files (3) or when one did (0).
+TEST(HelpPage, XdgOpenThatFindsNoProgramBringsOurWindow)
+{
+    for (const int exitCode : {3, 0}) {
+        HelpPage h;
+        writeFile(h.dir.path + "/xdg-open", "#!/bin/sh\necho \"$1\" > \"$(dirname \"$0\")/asked\"\nexit " +
+                                                std::to_string(exitCode) + "\n");
+        ASSERT_EQ(::chmod((h.dir.path + "/xdg-open").c_str(), 0755), 0);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QByteArray::fromStdString(h.dir.path) + ":" + path);
+        QtDesktop desktop;
+        desktop.openDocument(h.page);
+        qputenv("PATH", path);
+        QElapsedTimer waited;
+        waited.start();
+        while (!helpWindow() && waited.elapsed() < 1500)
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+        EXPECT_EQ(readFile(h.dir.path + "/asked"), h.page + "\n");
+        EXPECT_EQ(helpWindow() != nullptr, exitCode != 0) << exitCode;
+        if (QWidget* w = helpWindow())
+            w->close();
+        QApplication::processEvents();
+    }
 }
 
 } // namespace
