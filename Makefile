@@ -4,7 +4,7 @@ BUILD ?= build
 SAN_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc)
 
-.PHONY: run test deps build install format clean
+.PHONY: run test deps build install uninstall format clean
 
 deps:
 	@bash scripts/deps.sh
@@ -13,14 +13,18 @@ build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j $(JOBS)
 
-# Installs the program and its shipped files into $(PREFIX) and starts it
-# there. A user's collection (a1.pvd, a3.pvd, a4.pvd, bindle.ini) is never
-# touched.
+# Installs the program and its shipped files into $(PREFIX), and a launcher
+# for the user, and starts it there. A user's collection (a1.pvd, a3.pvd,
+# a4.pvd, bindle.ini, pictures/) is never touched.
 install: build
-	bash scripts/install-program.sh $(BUILD) $(PREFIX)
+	bash scripts/install-program.sh "$(BUILD)" "$(PREFIX)"
+
+# Removes what install put there; the collection stays.
+uninstall:
+	bash scripts/uninstall-program.sh "$(PREFIX)"
 
 run: install
-	cd $(PREFIX) && ./bindlewick
+	cd "$(PREFIX)" && ./bindlewick
 
 # Every test; under CI also once with AddressSanitizer and UBSan.
 test: build

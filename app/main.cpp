@@ -36,6 +36,8 @@ int main(int argc, char** argv)
         // The title names the program to the desktop; the window captions
         // stay exactly as they are.
         QApplication::setApplicationName(QStringLiteral("Bindlewick"));
+        // Ties the windows to the launcher's entry.
+        QGuiApplication::setDesktopFileName(QStringLiteral("org.bindlewick.Bindlewick"));
         bw::Tmain main(programPath);
         main.show();
         QApplication::exec();

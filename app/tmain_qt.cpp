@@ -15,7 +15,9 @@
 #include <algorithm>
 #include <limits>
 
+#include "app/accessibility_qt.h"
 #include "app/artwork_qt.h"
+#include "app/shortcuts_qt.h"
 #include "app/windows_qt.h"
 #include "pictures/imageloader_qt.h"
 #include "platform/controls_qt.h"
@@ -25,6 +27,7 @@
 #include "platform/picturedialog_qt.h"
 #include "platform/progress_qt.h"
 #include "platform/savedialog_qt.h"
+#include "platform/style_qt.h"
 #include "platform/text_qt.h"
 #include "printing/printer_qt.h"
 #include "printing/printpop_qt.h"
@@ -89,7 +92,7 @@ using tmainparts::ClickImage;
 using tmainparts::PictureBox;
 
 struct Tmain::Controls {
-    explicit Controls(Tmain* w) : boxes(w), openpic(w), windows(w, boxes), savefile(w), progress(w) {}
+    explicit Controls(Tmain* w) : boxes(w), openpic(w), windows(w, boxes), desktop(w), savefile(w), progress(w) {}
 
     QLabel* Image2 = nullptr;
     QLabel* rlabel = nullptr;
@@ -121,7 +124,7 @@ struct Tmain::Controls {
     std::unique_ptr<QtComboBox> mfgAdapter, genAdapter, cond1Adapter, cond2Adapter, cond3Adapter;
     std::unique_ptr<QtMemo> memoAdapter;
     std::unique_ptr<QtScrollBar> slideAdapter;
-    std::unique_ptr<QtLabel> rlabelAdapter;
+    std::unique_ptr<ILabel> rlabelAdapter;
     std::unique_ptr<QtPicture> pictureAdapter;
     std::unique_ptr<QtScrollBox> scrollAdapter;
     std::unique_ptr<QtVisible> hscrollAdapter, vscrollAdapter;
@@ -138,11 +141,6 @@ QFont serifFont(int pixelHeight)
     f.setBold(true);
     f.setItalic(true);
     return f;
-}
-
-QColor infoBackground()
-{
-    return QApplication::palette().color(QPalette::ToolTipBase);
 }
 
 void withBase(QWidget* w, const QColor& colour)
@@ -188,7 +186,8 @@ Tmain::Tmain(const QString& programPath, MainServiceOverrides overrides, MainHan
     c.cond3Adapter = std::make_unique<QtComboBox>(c.condlist3);
     c.memoAdapter = std::make_unique<QtMemo>(c.memo, c.boxes);
     c.slideAdapter = std::make_unique<QtScrollBar>(c.recordslide, c.boxes);
-    c.rlabelAdapter = std::make_unique<QtLabel>(c.rlabel);
+    c.rlabelAdapter =
+        std::make_unique<AnnouncedCounter>(std::make_unique<QtLabel>(c.rlabel), c.rlabel, c.recordslide);
     c.pictureAdapter = std::make_unique<QtPicture>(c.beanimg, c.scroll1);
     c.scrollAdapter = std::make_unique<QtScrollBox>(c.scroll1);
     c.hscrollAdapter = std::make_unique<QtVisible>(c.hscroll);
@@ -226,6 +225,7 @@ Tmain::Tmain(const QString& programPath, MainServiceOverrides overrides, MainHan
     st_.sys.progress = &c.progress;
 
     wireEvents();
+    wireKeyboard();
 
     const std::string path = toAnsi(programPath);
     run([&] { handlers_.FormCreate(st_, path); });
@@ -255,13 +255,13 @@ void Tmain::buildControls()
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     move(89, 63);
     setFixedSize(607, 454);
-    setFont(formFont());
+    useOwnLook(this);
     QPalette silver = palette();
-    silver.setColor(QPalette::Window, QColor(0xc0, 0xc0, 0xc0));
+    silver.setColor(QPalette::Window, silverColour());
     setPalette(silver);
     setAutoFillBackground(true);
 
-    const QColor info = infoBackground();
+    const QColor info = infoColour();
 
     // The sheet first: later siblings are drawn over it.
     c.Image2 = new QLabel(this);
@@ -360,6 +360,7 @@ void Tmain::buildControls()
         l->setGeometry(x, y, w, 21);
         l->setEditable(true);
         l->setFrame(!flat);
+        l->setFont(listFont());
         withBase(l, info);
         l->setToolTip(QStringLiteral("Type in a new name and hit RETURN to add it to the list"));
         return l;
@@ -474,8 +475,8 @@ void Tmain::wireEvents()
     click(c.Image9, handlers_.Image9Click);
     click(c.helpbutton, handlers_.helpbuttonClick);
 
-    c.printbutton->onPress = [this](Qt::MouseButton, QPoint at) {
-        popUpPrintMenu(c_->printbutton->mapToGlobal(at));
+    c.printbutton->onPress = [this](Qt::MouseButton b, QPoint at) {
+        printbuttonMouseDown(b, c_->printbutton->mapToGlobal(at));
     };
     fillPrintMenu(c.printpop,
                   {&handlers_.printthisClick, &handlers_.printallClick, &handlers_.printretiredClick,
@@ -501,6 +502,39 @@ void Tmain::wireEvents()
             run([&] { handlers_.beanimgDblClick(st_); });
         pressOnPicture(b);
     };
+}
+
+void Tmain::wireKeyboard()
+{
+    Controls& c = *c_;
+    auto command = [this](const char* name, QWidget* button, std::function<void(MainState&)>& handler) {
+        return KeyboardCommand{QString::fromLatin1(name), button,
+                               [this, &handler] { run([&] { handler(st_); }); }};
+    };
+    KeyboardCommands keys{
+        command("Add", c.addbutton, handlers_.addbuttonClick),
+        command("Save", c.savebutt, handlers_.savebuttClick),
+        command("Delete", c.deletebutton, handlers_.deletebuttonClick),
+        command("Search", c.searchbutton, handlers_.searchbuttonClick),
+        {QStringLiteral("Print"), c.printbutton,
+         [this] {
+             // Under the icon, with its first item ready for the arrow keys.
+             QWidget* icon = c_->printbutton;
+             printbuttonMouseDown(Qt::NoButton, icon->mapToGlobal(QPoint(icon->width() / 2, icon->height())));
+             c_->printpop->setActiveAction(c_->printpop->actions().value(0));
+         }},
+        command("Help", c.helpbutton, handlers_.helpbuttonClick),
+        command("Financial Summary", c.treasurebutton, handlers_.treasurebuttonClick),
+        command("Did you know?", c.Image9, handlers_.Image9Click),
+        c.recordslide,
+    };
+    installShortcuts(this, keys);
+    nameForScreenReaders(this);
+}
+
+void Tmain::printbuttonMouseDown(Qt::MouseButton, const QPoint& atGlobal)
+{
+    popUpPrintMenu(atGlobal);
 }
 
 void Tmain::popUpPrintMenu(const QPoint& atGlobal)

@@ -92,6 +92,9 @@ private:
 
     void buildControls();
     void wireEvents();
+    void wireKeyboard();
+    // Any button opens the print menu, centred on the point.
+    void printbuttonMouseDown(Qt::MouseButton button, const QPoint& atGlobal);
     void popUpPrintMenu(const QPoint& atGlobal);
     void keyReleased(QObject* control, int code);
     // Runs one handler at the error boundary.

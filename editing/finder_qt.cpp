@@ -9,6 +9,7 @@
 #include "app/artwork_qt.h"
 #include "platform/centre_qt.h"
 #include "platform/controls_qt.h"
+#include "platform/style_qt.h"
 #include "platform/text_qt.h"
 
 namespace bw {
@@ -24,6 +25,7 @@ Tfinder::Tfinder(QWidget* owner, std::string& searchText, int& searchKind)
                          Qt::WindowCloseButtonHint),
       searchText_(searchText), searchKind_(searchKind)
 {
+    useOwnLook(this);
     setObjectName(QStringLiteral("finder"));
     setWindowTitle(QStringLiteral("SEARCH"));
     setFont(formFont());

@@ -10,6 +10,7 @@
 #include "pictures/closeup.h"
 #include "platform/activation_qt.h"
 #include "platform/bitmap_qt.h"
+#include "platform/style_qt.h"
 
 namespace bw {
 
@@ -46,6 +47,7 @@ Tupclose::Tupclose(QWidget* owner, const Bitmap* picture)
                          Qt::WindowCloseButtonHint),
       source_(picture)
 {
+    useOwnLook(this);
     setObjectName("upclose");
     setWindowTitle("Here I am, up close and personal...");
     // A picture larger than the window is reached by scrolling.

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -25,7 +26,8 @@ namespace bw {
 
 QFont formFont(bool bold)
 {
-    QFont f = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    // A face of our own: the desktop's font may be wider than the boxes.
+    QFont f(QStringLiteral("Liberation Sans"));
     f.setStyleHint(QFont::SansSerif);
     f.setPixelSize(11);
     f.setBold(bold);
@@ -389,6 +391,19 @@ void ScrollBarWidget::endPress()
     QScrollBar::mouseReleaseEvent(&release);
     setRepeatAction(SliderNoAction);
     setSliderDown(false);
+}
+
+void ScrollBarWidget::paintEvent(QPaintEvent* event)
+{
+    QScrollBar::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // Styles draw it faintly or not at all; the classic dotted frame shows.
+    QPainter p(this);
+    p.setPen(QPen(palette().color(QPalette::Highlight), 1));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    p.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    p.drawRect(rect().adjusted(1, 1, -2, -2));
 }
 
 void ScrollBarWidget::keyPressEvent(QKeyEvent* event)

@@ -25,8 +25,8 @@ class QWidget;
 
 namespace bw {
 
-// The form font: the system's sans-serif at 11 pixels, the height of the
-// classic 8 point dialog font.
+// The form font: Liberation Sans at 11 pixels, the height of the classic
+// 8 point dialog font.
 QFont formFont(bool bold = false);
 
 // True for a character no field may hold: "|" splits the fields of a line,
@@ -142,6 +142,8 @@ public:
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // A frame while it has the focus, which styles hardly draw on a bar.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void endPress();

@@ -2,7 +2,8 @@
 # Installs the Debian packages the build needs, only those still missing.
 set -euo pipefail
 want=(cmake make g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-      fonts-liberation fonts-dejavu-core poppler-utils)
+      fonts-liberation fonts-dejavu-core poppler-utils
+      desktop-file-utils appstream)
 # Printing tested through a private CUPS daemon and a PDF queue.
 want+=(cups cups-client printer-driver-cups-pdf)
 missing=()

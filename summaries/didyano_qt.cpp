@@ -9,6 +9,7 @@
 #include "platform/activation_qt.h"
 #include "platform/centre_qt.h"
 #include "platform/guard.h"
+#include "platform/style_qt.h"
 #include "platform/text_qt.h"
 #include "summaries/didyouknow.h"
 
@@ -35,6 +36,7 @@ Tdidyano::Tdidyano(QWidget* owner, std::string appDir, IMessageBoxes& boxes,
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), appDir_(std::move(appDir)),
       boxes_(boxes), clock_(clock ? std::move(clock) : std::function<std::time_t()>(factClock))
 {
+    useOwnLook(this);
     setObjectName("didyano");
     setWindowTitle("Amazing Info!");
     setFixedSize(ClientWidth, ClientHeight);

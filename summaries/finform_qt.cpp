@@ -12,6 +12,8 @@
 
 #include "platform/activation_qt.h"
 #include "platform/centre_qt.h"
+#include "platform/controls_qt.h"
+#include "platform/style_qt.h"
 
 namespace bw {
 
@@ -44,15 +46,6 @@ constexpr Row Rows[FinanceFigureCount] = {
 
 constexpr int GroupLeft = 8, GroupWidth = 384, GroupHeight = 74, GroupGap = 4, GroupTop = 8;
 constexpr int RowHeight = 17;
-
-// "MS Sans Serif 8 point" is 11 pixels high on the screens it was drawn for.
-QFont formFont(bool bold)
-{
-    QFont f = QApplication::font();
-    f.setPixelSize(11);
-    f.setBold(bold);
-    return f;
-}
 
 void drawCoin(QPainter& p, QPointF centre, qreal rx, qreal ry)
 {
@@ -147,6 +140,7 @@ QPixmap drawFinancesBackdrop()
 Tfinform::Tfinform(QWidget* owner, const FinanceFigures& figures)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), figures_(figures)
 {
+    useOwnLook(this);
     setObjectName("finform");
     setWindowTitle("A brief look at finances -- ");
     setFixedSize(ClientWidth, ClientHeight);

@@ -20,6 +20,48 @@ inline std::string recordLine(const std::string& key, const std::string& name, c
     return key + "|" + name + "|" + style + "|01021998||||1.00|2.00|3.00|0|0|0|0|0|";
 }
 
+// Every handler replaced by one that notes what reached it.
+inline MainHandlers recorders(std::vector<std::string>& calls)
+{
+    MainHandlers h;
+    auto note = [&calls](std::string what) { return [&calls, what](MainState&) { calls.push_back(what); }; };
+    auto noteKey = [&calls](std::string what) {
+        return [&calls, what](MainState&, int key) { calls.push_back(what + " " + std::to_string(key)); };
+    };
+    h.recordslideChange = [&calls](MainState& st) {
+        calls.push_back("recordslideChange " + std::to_string(st.ui.recordslide->position()));
+    };
+    h.nameeditKeyUp = noteKey("nameeditKeyUp");
+    h.mfglistKeyUp = noteKey("mfglistKeyUp");
+    h.genlistKeyUp = noteKey("genlistKeyUp");
+    h.condlist1KeyUp = noteKey("condlist1KeyUp");
+    h.condlist2KeyUp = noteKey("condlist2KeyUp");
+    h.condlist3KeyUp = noteKey("condlist3KeyUp");
+    h.addbuttonClick = note("addbuttonClick");
+    h.savebuttClick = note("savebuttClick");
+    h.deletebuttonClick = note("deletebuttonClick");
+    h.searchbuttonClick = note("searchbuttonClick");
+    h.scroll1DblClick = note("scroll1DblClick");
+    h.Label19DblClick = note("Label19DblClick");
+    h.beanimgDblClick = note("beanimgDblClick");
+    h.beanimgMouseDown = [&calls](MainState&, MouseButton b) {
+        calls.push_back(std::string("beanimgMouseDown ") + (b == MouseButton::Left    ? "Left"
+                                                            : b == MouseButton::Right ? "Right"
+                                                                                      : "Middle"));
+    };
+    h.printthisClick = note("printthisClick");
+    h.printallClick = note("printallClick");
+    h.printretiredClick = note("printretiredClick");
+    h.printcurrentClick = note("printcurrentClick");
+    h.printsoldClick = note("printsoldClick");
+    h.printunsoldClick = note("printunsoldClick");
+    h.treasurebuttonClick = note("treasurebuttonClick");
+    h.Image9Click = note("Image9Click");
+    h.memoChange = note("memoChange");
+    h.helpbuttonClick = note("helpbuttonClick");
+    return h;
+}
+
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override { QtMessageBoxes::setScripted(true); }
