@@ -16,11 +16,13 @@ std::string dataFilePath(const std::string& appDir, const std::string& name)
     return appDir + "/" + name;
 }
 
-void loadListFile(StringList& list, const std::string& appDir, const std::string& name)
+void loadListFile(StringList& list, const std::string& appDir, const std::string& name, FileState* state)
 {
     const std::string path = dataFilePath(appDir, name);
-    if (fileExists(path))
-        list.loadFromFile(path);
+    if (state)
+        *state = FileState{};
+    if (somethingAt(path))
+        list.loadFromFile(path, state);
 }
 
 void saveListFile(const StringList& list, const std::string& appDir, const std::string& name)

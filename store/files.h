@@ -15,8 +15,10 @@ std::string appDirFromProgramPath(const std::string& programPath);
 std::string dataFilePath(const std::string& appDir, const std::string& name);
 
 // Loads the list from the file when it exists; otherwise the list keeps its
-// contents.
-void loadListFile(StringList& list, const std::string& appDir, const std::string& name);
+// contents. A dangling link stands for a file that cannot be read. state:
+// what the file was as it was read (no file: a state without one).
+void loadListFile(StringList& list, const std::string& appDir, const std::string& name,
+                  FileState* state = nullptr);
 
 // Writes the list to the file, replacing it atomically.
 void saveListFile(const StringList& list, const std::string& appDir, const std::string& name);

@@ -204,7 +204,7 @@ TEST(QtDidYouKnow, MissingFileShowsTheErrorAndStaysOpenEmpty)
     Tdidyano w(nullptr, d.dir.path, d.boxes);
     showActive(w);
     QApplication::processEvents();
-    EXPECT_EQ(d.boxes.texts(), std::vector<std::string>{"Cannot open file " + d.dir.path + "/a2.pvd"});
+    EXPECT_EQ(d.boxes.texts(), std::vector<std::string>{"Cannot open file " + d.dir.path + "/a2.pvd\nNo such file or directory"});
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(factLabel(w)->text(), "");
 }
