@@ -35,11 +35,11 @@ int findByName(const StringList& records, const std::string& upperText)
 
 void addNewRecord(MainState& st)
 {
+    confirmOverwrite(st, {"a3.pvd", "a4.pvd"});
     // An empty collection has no shown record to store.
     if (!st.RecordList.empty())
         storeShownRecord(st);
-    saveDataFile(st, st.RecordList, "a3.pvd");
-    saveDataFile(st, st.NoteList, "a4.pvd");
+    saveCollection(st);
     st.RecordList.add(newRecordLine(st.keys.makeRecordKey(st.RecordList)));
     const int last = st.RecordList.count() - 1;
     st.newRecordAdded = true;
