@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QImageReader>
 
+#include "app/collectionlock_qt.h"
 #include "app/tmain_qt.h"
 #include "platform/error.h"
 #include "platform/guard.h"
@@ -36,6 +37,10 @@ int main(int argc, char** argv)
         // The title names the program to the desktop; the window captions
         // stay exactly as they are.
         QApplication::setApplicationName(QStringLiteral("Bindlewick"));
+        // Held until the program ends.
+        bw::QtCollectionLock lock;
+        if (!bw::takeCollection(lock, boxes, QFileInfo(programPath).absolutePath().toStdString()))
+            return 0;
         bw::Tmain main(programPath);
         main.show();
         QApplication::exec();

@@ -556,15 +556,24 @@ void Tmain::keyReleased(QObject* control, int code)
 
 void Tmain::closeEvent(QCloseEvent* event)
 {
-    bool failed = false;
+    bool failed = false, declined = false;
     run([&] {
         try {
             handlers_.FormClose(st_);
+        } catch (const Declined&) {
+            declined = true;
+            throw;
         } catch (...) {
             failed = true;
             throw;
         }
     });
+    if (declined) {
+        // The user kept a changed file on disk; the window stays open with
+        // what it holds.
+        event->ignore();
+        return;
+    }
     if (!failed) {
         event->accept();
         return;

@@ -517,6 +517,27 @@ TEST_F(MainWindow, AFailedCloseAsksBeforeLosingTheCollection)
     EXPECT_EQ(closes, 2);
 }
 
+TEST_F(MainWindow, ClosingOverAFileChangedOnDiskAsksAndNoKeepsTheWindowOpen)
+{
+    writeRecords(2);
+    open();
+    const std::string external = recordLine("KeyZzzzz", "Restored from a backup") + "\r\n";
+    writeFile(file("a3.pvd"), external);
+
+    QtMessageBoxes::setNextAnswer(Answer::No);
+    EXPECT_FALSE(window->close());
+    auto asked = QtMessageBoxes::takeAsked();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].kind, MsgKind::Confirm);
+    EXPECT_EQ(asked[0].buttons, MsgButtons::YesNoDefaultNo);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(readFile(file("a3.pvd")), external);
+
+    QtMessageBoxes::setNextAnswer(Answer::Yes);
+    EXPECT_TRUE(window->close());
+    EXPECT_NE(readFile(file("a3.pvd")).find("Bean 2"), std::string::npos);
+}
+
 // ------------------------------------------------------------ the slider
 
 // Where the thumb of a scroll bar is drawn.
