@@ -16,32 +16,8 @@ bool changedOnDisk(const MainState& st, const std::string& name)
     return fileStateOf(dataFilePath(st.appDir, name)) != known->second;
 }
 
-} // namespace
-
-void confirmOverwrite(MainState& st, std::initializer_list<const char*> names)
-{
-    for (const char* name : names) {
-        if (st.unreadFiles.count(name) || !changedOnDisk(st, name))
-            continue;
-        const std::string path = dataFilePath(st.appDir, name);
-        const Answer answer = st.sys.boxes->show(
-            MsgKind::Confirm,
-            "The file " + path + " was changed by another program since Bindlewick last read or wrote it.\n"
-                                 "Overwrite it?",
-            MsgButtons::YesNoDefaultNo);
-        if (answer != Answer::Yes)
-            throw Declined();
-        // Yes stands for the file as it is now.
-        st.onDisk[name] = fileStateOf(path);
-    }
-}
-
-std::string backupFolder(const MainState& st)
-{
-    return ansiToUtf8(st.appDir) + "/backups";
-}
-
-static void writeTogether(MainState& st, const std::vector<std::pair<const StringList*, const char*>>& lists)
+// Every list to its file in one write, keeping backups of what it replaces.
+void writeTogether(MainState& st, const std::vector<std::pair<const StringList*, const char*>>& lists)
 {
     std::vector<std::string> bytes;
     bytes.reserve(lists.size());
@@ -67,8 +43,8 @@ static void writeTogether(MainState& st, const std::vector<std::pair<const Strin
         st.backupFailureShown = true;
         st.sys.boxes->show(MsgKind::Warning,
                            "A backup copy of " + dataFilePath(st.appDir, backups.failedName) +
-                               " could not be kept in " + st.appDir + "/backups. The file is saved all the same.\n" +
-                               backups.failure,
+                               " could not be kept in " + st.appDir +
+                               "/backups. The file is saved all the same.\n" + backups.failure,
                            MsgButtons::Ok);
     };
     try {
@@ -94,6 +70,32 @@ static void writeTogether(MainState& st, const std::vector<std::pair<const Strin
             pruneBackups(backupFolder(st), lists[i].second);
     }
     warnOnce();
+}
+
+} // namespace
+
+void confirmOverwrite(MainState& st, std::initializer_list<const char*> names)
+{
+    for (const char* name : names) {
+        if (st.unreadFiles.count(name) || !changedOnDisk(st, name))
+            continue;
+        const std::string path = dataFilePath(st.appDir, name);
+        const Answer answer =
+            st.sys.boxes->show(MsgKind::Confirm,
+                               "The file " + path +
+                                   " was changed by another program since Bindlewick last read or wrote it.\n"
+                                   "Overwrite it?",
+                               MsgButtons::YesNoDefaultNo);
+        if (answer != Answer::Yes)
+            throw Declined();
+        // Yes stands for the file as it is now.
+        st.onDisk[name] = fileStateOf(path);
+    }
+}
+
+std::string backupFolder(const MainState& st)
+{
+    return ansiToUtf8(st.appDir) + "/backups";
 }
 
 void saveDataFiles(MainState& st, const std::vector<std::pair<const StringList*, const char*>>& all)

@@ -26,10 +26,11 @@ void BM_SaveCollection(benchmark::State& state)
     for (int i = 0; i < 100000; ++i) {
         const std::string key = keys.drawKey();
         st.RecordList.add(key + "|Beanie number " + std::to_string(i) +
-                          "|4032|12251995|06301998|03011997||12.50||20.00|0|3|1|2|0|C:\\pics\\b" + std::to_string(i) +
-                          ".jpg");
+                          "|4032|12251995|06301998|03011997||12.50||20.00|0|3|1|2|0|C:\\pics\\b" +
+                          std::to_string(i) + ".jpg");
         for (int n = 0; n < 3; ++n)
-            st.NoteList.add(key + "|Bought at the fair in the spring, tag a little creased " + std::to_string(n));
+            st.NoteList.add(key + "|Bought at the fair in the spring, tag a little creased " +
+                            std::to_string(n));
     }
     saveCollection(st); // the files exist, so every timed save replaces them
     for (auto _ : state)

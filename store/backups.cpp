@@ -78,7 +78,7 @@ std::vector<std::string> entriesOf(const std::string& folder)
 std::string localStamp(std::chrono::system_clock::time_point now)
 {
     const std::time_t t = std::chrono::system_clock::to_time_t(now);
-    std::tm tm {};
+    std::tm tm{};
     ::localtime_r(&t, &tm);
     char buf[32];
     std::strftime(buf, sizeof buf, "%Y-%m-%d_%H-%M-%S", &tm);
@@ -210,7 +210,8 @@ void pruneBackups(const std::string& fsFolder, const std::string& name)
         (p.daily ? daily : writes).emplace_back(p, entry);
     }
     // Newest first.
-    std::sort(daily.begin(), daily.end(), [](const auto& a, const auto& b) { return a.first.date > b.first.date; });
+    std::sort(daily.begin(), daily.end(),
+              [](const auto& a, const auto& b) { return a.first.date > b.first.date; });
     std::sort(writes.begin(), writes.end(), [](const auto& a, const auto& b) {
         return a.first.stamp != b.first.stamp ? a.first.stamp > b.first.stamp : a.first.seq > b.first.seq;
     });

@@ -21,7 +21,7 @@ using Clock_ = std::chrono::system_clock;
 // Noon, local time, on day d after 1 March 2026, plus h hours.
 Clock_::time_point at(int day, int hour)
 {
-    std::tm tm {};
+    std::tm tm{};
     tm.tm_year = 2026 - 1900;
     tm.tm_mon = 2;
     tm.tm_mday = 1 + day;
@@ -33,7 +33,7 @@ Clock_::time_point at(int day, int hour)
 std::string dayName(int day)
 {
     const std::time_t t = Clock_::to_time_t(at(day, 0));
-    std::tm tm {};
+    std::tm tm{};
     ::localtime_r(&t, &tm);
     char buf[16];
     std::strftime(buf, sizeof buf, "%Y-%m-%d", &tm);
@@ -130,7 +130,8 @@ TEST(Backups, ACopyThatCannotBeMadeNeverBlocksTheSaveAndIsToldOnce)
     EXPECT_EQ(w.read("a3.pvd"), "v2\r\n");
     ASSERT_EQ(w.boxes.shown.size(), 1u);
     EXPECT_EQ(w.boxes.shown[0].kind, MsgKind::Warning);
-    EXPECT_EQ(w.boxes.shown[0].text, "A backup copy of " + w.file("a3.pvd") + " could not be kept in " + w.dir.path +
+    EXPECT_EQ(w.boxes.shown[0].text, "A backup copy of " + w.file("a3.pvd") + " could not be kept in " +
+                                         w.dir.path +
                                          "/backups. The file is saved all the same.\nNot a directory");
 }
 

@@ -23,8 +23,8 @@ const std::string kExternal = "CCCCCCCC|From the other machine||||||||||0|0|0|0|
 
 struct Command {
     const char* name;
-    const char* file;            // the file changed on disk
-    int questionsBefore;         // the command's own questions, answered Yes
+    const char* file;    // the file changed on disk
+    int questionsBefore; // the command's own questions, answered Yes
     std::function<void(Harness&)> run;
 };
 

@@ -30,7 +30,8 @@ void fillGeneration(MainState& st, int gen, int records)
     st.NoteList.clear();
     for (int i = 0; i < records; ++i) {
         const std::string key = "K" + std::to_string(1000000 + i);
-        st.RecordList.add(key + "|Gen " + std::to_string(gen) + "|4032|12251995|06301998|||12.50||20.00|0|3|1|2|0|0");
+        st.RecordList.add(key + "|Gen " + std::to_string(gen) +
+                          "|4032|12251995|06301998|||12.50||20.00|0|3|1|2|0|0");
         st.NoteList.add(key + "|gen " + std::to_string(gen) + " note");
     }
 }
@@ -40,7 +41,8 @@ void fillGeneration(MainState& st, int gen, int records)
 int generationOf(const std::string& bytes, int records, const char* marker)
 {
     const auto lines = StringList::splitLines(bytes);
-    if (static_cast<int>(lines.size()) != records || bytes.size() < 2 || bytes.substr(bytes.size() - 2) != "\r\n")
+    if (static_cast<int>(lines.size()) != records || bytes.size() < 2 ||
+        bytes.substr(bytes.size() - 2) != "\r\n")
         return -1;
     int gen = -2;
     for (const auto& l : lines) {
@@ -140,7 +142,8 @@ TEST(Crash, KillNineAtRandomMomentsNeverTearsThePair)
         char go = 0;
         (void)!::read(ready[0], &go, 1);
         ::close(ready[0]);
-        std::this_thread::sleep_for(std::chrono::microseconds(std::uniform_int_distribution<long>(0, span)(rng)));
+        std::this_thread::sleep_for(
+            std::chrono::microseconds(std::uniform_int_distribution<long>(0, span)(rng)));
         ::kill(child, SIGKILL);
         ::waitpid(child, nullptr, 0);
 
@@ -161,8 +164,9 @@ TEST(Crash, KillNineAtRandomMomentsNeverTearsThePair)
         saveCollection(h.st);
         removeLeftoverTempFiles({h.file("a3.pvd"), h.file("a4.pvd")});
     }
-    std::cout << "kill -9 during a save of " << records << " records, " << rounds << " rounds: both old " << bothOld
-              << ", both new " << bothNew << ", a3 new and a4 old " << a3NewA4Old << ", torn " << torn << "\n";
+    std::cout << "kill -9 during a save of " << records << " records, " << rounds << " rounds: both old "
+              << bothOld << ", both new " << bothNew << ", a3 new and a4 old " << a3NewA4Old << ", torn "
+              << torn << "\n";
     EXPECT_EQ(torn, 0);
     EXPECT_TRUE(newFilesLeft(h.dir.path).empty());
 }

@@ -73,10 +73,11 @@ TEST(WriteFailures, ALinkThatBreaksWhileRunningIsNotReplacedByAFile)
     fs::create_symlink(h.file("real/a3.pvd"), h.file("a3.pvd"));
     h.start();
     fs::remove_all(h.file("real")); // the drive it points to went away
-    h.boxes.answer(Answer::Yes);      // its disappearance is a change on disk
+    h.boxes.answer(Answer::Yes);    // its disappearance is a change on disk
     h.run([&] { savebuttClick(h.st); });
     ASSERT_FALSE(h.boxes.shown.empty());
-    EXPECT_EQ(h.boxes.shown.back().text, "Cannot create file " + h.file("a3.pvd") + "\nNo such file or directory");
+    EXPECT_EQ(h.boxes.shown.back().text,
+              "Cannot create file " + h.file("a3.pvd") + "\nNo such file or directory");
     EXPECT_TRUE(fs::is_symlink(h.file("a3.pvd")));
 }
 
@@ -136,7 +137,10 @@ public:
             ::umount2(dir_.c_str(), MNT_DETACH);
     }
     bool mounted() const { return mounted_; }
-    bool makeReadOnly() { return ::mount(nullptr, dir_.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0; }
+    bool makeReadOnly()
+    {
+        return ::mount(nullptr, dir_.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+    }
 
 private:
     std::string dir_;
