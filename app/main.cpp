@@ -9,6 +9,7 @@
 #include "platform/error.h"
 #include "platform/guard.h"
 #include "platform/messageboxes_qt.h"
+#include "platform/path_qt.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ QIcon applicationIcon(const QString& programPath)
         if (QFileInfo(path).isFile() && QImageReader(path).canRead())
             return QIcon(path);
     }
-    bw::throwCannotOpen(name.toStdString());
+    bw::throwCannotOpen(bw::pathFromQt(name));
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #include "platform/atomicfile.h"
 
-#include "platform/ansi.h"
 #include "platform/error.h"
 
 #include <cerrno>
@@ -14,7 +13,7 @@ namespace bw {
 
 namespace {
 std::optional<std::size_t> g_failAfter;
-std::string g_failRead;
+Path g_failRead;
 
 bool writeAll(int fd, const std::string& bytes)
 {
@@ -42,20 +41,35 @@ void failWritesAfterBytes(std::optional<std::size_t> bytes)
 {
     g_failAfter = bytes;
 }
-void failReadsOf(const std::string& path)
+void failReadsOf(const Path& path)
 {
     g_failRead = path;
 }
 
-bool fileExists(const std::string& path)
+bool fileExists(const Path& path)
 {
     struct stat st {};
-    return ::stat(ansiToUtf8(path).c_str(), &st) == 0;
+    return ::stat(path.c_str(), &st) == 0;
 }
 
-std::string readWholeFile(const std::string& path)
+bool isRegularFile(const Path& path)
 {
-    int fd = path == g_failRead ? -1 : ::open(ansiToUtf8(path).c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+void makeFolder(const Path& path)
+{
+    if (::mkdir(path.c_str(), 0777) != 0 && errno != EEXIST)
+        throwCannotCreate(path);
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
+        throwCannotCreate(path);
+}
+
+std::string readWholeFile(const Path& path)
+{
+    int fd = path == g_failRead ? -1 : ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         throwCannotOpen(path);
     std::string bytes;
@@ -76,9 +90,9 @@ std::string readWholeFile(const std::string& path)
     return bytes;
 }
 
-void writeFileAtomically(const std::string& path, const std::string& bytes)
+void writeFileAtomically(const Path& path, const std::string& bytes)
 {
-    std::string target = ansiToUtf8(path);
+    std::string target = path.native();
     // A linked file is replaced where it really lives.
     if (char* real = ::realpath(target.c_str(), nullptr)) {
         target = real;

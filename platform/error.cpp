@@ -7,14 +7,14 @@ void throwListIndexError(long long index)
     throw PlatformError("List index out of bounds (" + std::to_string(index) + ")");
 }
 
-void throwCannotOpen(const std::string& path)
+void throwCannotOpen(const Path& path)
 {
-    throw PlatformError("Cannot open file " + path);
+    throw PlatformError("Cannot open file " + path.messageText());
 }
 
-void throwCannotCreate(const std::string& path)
+void throwCannotCreate(const Path& path)
 {
-    throw PlatformError("Cannot create file " + path);
+    throw PlatformError("Cannot create file " + path.messageText());
 }
 
 void throwNotInteger(const std::string& text)

@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/path.h"
+
 namespace bw {
 
 class PlatformError : public std::runtime_error {
@@ -12,8 +14,10 @@ public:
 };
 
 [[noreturn]] void throwListIndexError(long long index);
-[[noreturn]] void throwCannotOpen(const std::string& path);
-[[noreturn]] void throwCannotCreate(const std::string& path);
+// The name is shown as the file system spells it, as far as the message's
+// code page can hold it.
+[[noreturn]] void throwCannotOpen(const Path& path);
+[[noreturn]] void throwCannotCreate(const Path& path);
 [[noreturn]] void throwNotInteger(const std::string& text);
 [[noreturn]] void throwNotFloat(const std::string& text);
 

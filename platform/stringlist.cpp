@@ -58,13 +58,13 @@ std::vector<std::string> StringList::splitLines(const std::string& bytes)
     return out;
 }
 
-void StringList::loadFromFile(const std::string& path)
+void StringList::loadFromFile(const Path& path)
 {
     lines_ = splitLines(readWholeFile(path));
     revision_.bump();
 }
 
-void StringList::saveToFile(const std::string& path) const
+void StringList::saveToFile(const Path& path) const
 {
     std::size_t total = 0;
     for (const auto& l : lines_)
