@@ -1,6 +1,5 @@
 #include "app/collectionfiles.h"
 
-#include "platform/ansi.h"
 #include "platform/error.h"
 
 namespace bw {
@@ -42,20 +41,20 @@ void writeTogether(MainState& st, const std::vector<std::pair<const StringList*,
             return;
         st.backupFailureShown = true;
         st.sys.boxes->show(MsgKind::Warning,
-                           "A backup copy of " + dataFilePath(st.appDir, backups.failedName) +
-                               " could not be kept in " + st.appDir +
-                               "/backups. The file is saved all the same.\n" + backups.failure,
+                           "A backup copy of " + dataFilePath(st.appDir, backups.failedName).messageText() +
+                               " could not be kept in " + backupFolder(st).messageText() +
+                               ". The file is saved all the same.\n" + backups.failure,
                            MsgButtons::Ok);
     };
     try {
         writeFilesAtomically(files, keep);
     } catch (...) {
         // Copies of files that were not replaced would only repeat them.
-        std::vector<std::string> stale;
+        std::vector<Path> stale;
         for (std::size_t i = 0; i < files.size(); ++i)
             if (!files[i].replaced)
                 for (const auto& copy : backups.made)
-                    if (copy.find("/" + std::string(lists[i].second) + ".") != std::string::npos)
+                    if (copy.fileName().starts_with(std::string(lists[i].second) + "."))
                         stale.push_back(copy);
         discardBackups(stale);
         for (std::size_t i = 0; i < files.size(); ++i)
@@ -79,10 +78,10 @@ void confirmOverwrite(MainState& st, std::initializer_list<const char*> names)
     for (const char* name : names) {
         if (st.unreadFiles.count(name) || !changedOnDisk(st, name))
             continue;
-        const std::string path = dataFilePath(st.appDir, name);
+        const Path path = dataFilePath(st.appDir, name);
         const Answer answer =
             st.sys.boxes->show(MsgKind::Confirm,
-                               "The file " + path +
+                               "The file " + path.messageText() +
                                    " was changed by another program since Bindlewick last read or wrote it.\n"
                                    "Overwrite it?",
                                MsgButtons::YesNoDefaultNo);
@@ -93,9 +92,9 @@ void confirmOverwrite(MainState& st, std::initializer_list<const char*> names)
     }
 }
 
-std::string backupFolder(const MainState& st)
+Path backupFolder(const MainState& st)
 {
-    return ansiToUtf8(st.appDir) + "/backups";
+    return st.appDir / "backups";
 }
 
 void saveDataFiles(MainState& st, const std::vector<std::pair<const StringList*, const char*>>& all)

@@ -31,7 +31,7 @@ void loadDataFile(MainState& st, StringList& list, const std::string& name);
 // Reads a list back after writing it.
 void reloadDataFile(MainState& st, StringList& list, const std::string& name);
 
-// The folder of the backups, a file-system path.
-std::string backupFolder(const MainState& st);
+// The folder of the backups.
+Path backupFolder(const MainState& st);
 
 } // namespace bw

@@ -2,14 +2,14 @@
 
 namespace bw {
 
-std::string lockFilePath(const std::string& fsAppDir)
+Path lockFilePath(const Path& appDir)
 {
-    return fsAppDir + "/.bindlewick.lock";
+    return appDir / ".bindlewick.lock";
 }
 
-bool takeCollection(ICollectionLock& lock, IMessageBoxes& boxes, const std::string& fsAppDir)
+bool takeCollection(ICollectionLock& lock, IMessageBoxes& boxes, const Path& appDir)
 {
-    if (lock.tryLock(lockFilePath(fsAppDir)) != LockOutcome::HeldByAnother)
+    if (lock.tryLock(lockFilePath(appDir)) != LockOutcome::HeldByAnother)
         return true;
     boxes.show(MsgKind::Information, "Bindlewick is already running with this collection.", MsgButtons::Ok);
     return false;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/dialogs.h"
+#include "platform/path.h"
 
 namespace bw {
 
@@ -16,15 +17,15 @@ enum class LockOutcome {
 class ICollectionLock {
 public:
     virtual ~ICollectionLock() = default;
-    // Held until the object goes. fsPath: a file-system path.
-    virtual LockOutcome tryLock(const std::string& fsPath) = 0;
+    // Held until the object goes.
+    virtual LockOutcome tryLock(const Path& lockFile) = 0;
 };
 
-// The lock file of a program folder given as a file-system path.
-std::string lockFilePath(const std::string& fsAppDir);
+// The lock file of a program folder.
+Path lockFilePath(const Path& appDir);
 
 // Takes the collection for this run. When another run holds it, says so in an
 // Information box and returns false: the caller ends without touching a file.
-bool takeCollection(ICollectionLock& lock, IMessageBoxes& boxes, const std::string& fsAppDir);
+bool takeCollection(ICollectionLock& lock, IMessageBoxes& boxes, const Path& appDir);
 
 } // namespace bw

@@ -1,12 +1,12 @@
 #include "app/collectionlock_qt.h"
 
-#include <QString>
+#include "platform/path_qt.h"
 
 namespace bw {
 
-LockOutcome QtCollectionLock::tryLock(const std::string& fsPath)
+LockOutcome QtCollectionLock::tryLock(const Path& lockFile)
 {
-    lock_ = std::make_unique<QLockFile>(QString::fromStdString(fsPath));
+    lock_ = std::make_unique<QLockFile>(pathToQt(lockFile));
     // A run may last for days: only a holder that is gone makes a lock stale,
     // never its age.
     lock_->setStaleLockTime(0);

@@ -10,7 +10,7 @@ namespace bw {
 
 class QtCollectionLock : public ICollectionLock {
 public:
-    LockOutcome tryLock(const std::string& fsPath) override;
+    LockOutcome tryLock(const Path& lockFile) override;
 
 private:
     std::unique_ptr<QLockFile> lock_;

@@ -10,6 +10,7 @@
 #include "platform/error.h"
 #include "platform/guard.h"
 #include "platform/messageboxes_qt.h"
+#include "platform/path_qt.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ QIcon applicationIcon(const QString& programPath)
         if (QFileInfo(path).isFile() && QImageReader(path).canRead())
             return QIcon(path);
     }
-    bw::throwCannotOpen(name.toStdString());
+    bw::throwCannotOpen(bw::pathFromQt(name));
 }
 
 } // namespace
@@ -39,7 +40,7 @@ int main(int argc, char** argv)
         QApplication::setApplicationName(QStringLiteral("Bindlewick"));
         // Held until the program ends.
         bw::QtCollectionLock lock;
-        if (!bw::takeCollection(lock, boxes, QFileInfo(programPath).absolutePath().toStdString()))
+        if (!bw::takeCollection(lock, boxes, bw::appDirFromProgramPath(bw::pathFromQt(programPath))))
             return 0;
         bw::Tmain main(programPath);
         main.show();

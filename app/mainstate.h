@@ -10,6 +10,7 @@
 
 #include "platform/controls.h"
 #include "platform/dialogs.h"
+#include "platform/path.h"
 #include "platform/printer.h"
 #include "platform/stringlist.h"
 #include "platform/windows.h"
@@ -67,7 +68,7 @@ struct MainState {
     StringList NoteList;   // a4.pvd
     StringList EntryList;  // a1.pvd
 
-    std::string appDir;
+    Path appDir;
     DateOrder dateOrder = DateOrder::MonthFirst;
     // Data files that exist but could not be read at start-up: writing the
     // list over them would destroy what they hold, so they are never written.
@@ -83,7 +84,10 @@ struct MainState {
 
     int currentIndex = 0;
     ShownSnapshot shown;
-    std::string picturePath;
+    // The shown record's picture file (empty: none), and the text its next
+    // store writes into the picture field while that file is kept.
+    Path picturePath;
+    std::string pictureField;
     bool trackNoteEdits = false;
     bool notesChanged = false;
     bool newRecordAdded = false;

@@ -9,7 +9,7 @@
 
 namespace bw {
 
-void FormCreate(MainState& st, const std::string& programPath)
+void FormCreate(MainState& st, const Path& programPath)
 {
     clearPictureBox(st);
     st.appDir = appDirFromProgramPath(programPath);
@@ -74,7 +74,7 @@ void FormClose(MainState& st)
 
 void helpbuttonClick(MainState& st)
 {
-    st.sys.desktop->openDocument(st.appDir + "/docs/wickhelp.htm");
+    st.sys.desktop->openDocument(st.appDir / "docs" / "wickhelp.htm");
 }
 
 } // namespace bw

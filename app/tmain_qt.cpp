@@ -22,6 +22,7 @@
 #include "platform/desktop_qt.h"
 #include "platform/guard.h"
 #include "platform/messageboxes_qt.h"
+#include "platform/path_qt.h"
 #include "platform/picturedialog_qt.h"
 #include "platform/text_qt.h"
 #include "printing/printer_qt.h"
@@ -220,7 +221,7 @@ Tmain::Tmain(const QString& programPath, MainServiceOverrides overrides, MainHan
 
     wireEvents();
 
-    const std::string path = toAnsi(programPath);
+    const Path path = pathFromQt(programPath);
     run([&] { handlers_.FormCreate(st_, path); });
 }
 

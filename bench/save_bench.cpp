@@ -19,7 +19,7 @@ void BM_SaveCollection(benchmark::State& state)
     const std::string dir = ::mkdtemp(tmpl.data());
     test::FakeMessageBoxes boxes;
     MainState st;
-    st.appDir = dir;
+    st.appDir = Path::fromNative(dir);
     st.sys.boxes = &boxes;
     st.keepBackups = state.range(0) != 0;
     KeyGenerator keys(2024u);

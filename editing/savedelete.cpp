@@ -16,6 +16,7 @@ void showNoRecordsState(MainState& st)
     MainControls& ui = st.ui;
     st.currentIndex = 0;
     st.picturePath.clear();
+    st.pictureField.clear();
     st.shown = ShownSnapshot{};
     st.trackNoteEdits = false;
     st.notesChanged = false;

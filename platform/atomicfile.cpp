@@ -1,6 +1,5 @@
 #include "platform/atomicfile.h"
 
-#include "platform/ansi.h"
 #include "platform/error.h"
 
 #include <cerrno>
@@ -15,7 +14,7 @@ namespace bw {
 
 namespace {
 std::optional<std::size_t> g_failAfter;
-std::string g_failRead;
+Path g_failRead;
 std::function<void()> g_betweenRenames;
 
 constexpr const char* kTempSuffix = ".new~";
@@ -127,19 +126,20 @@ void removeTemps(std::vector<Pending>& pending, std::size_t from)
 // Writes one new file beside its target; 0 or the errno of the failure.
 int writeTemp(FileWrite& f, Pending& p)
 {
-    const std::string fsPath = ansiToUtf8(f.path);
-    if (int err = resolveTarget(fsPath, f.target))
+    std::string target;
+    if (int err = resolveTarget(f.path.native(), target))
         return err;
+    f.target = Path::fromNative(target);
     struct stat old {};
-    const bool hadOld = ::stat(f.target.c_str(), &old) == 0;
+    const bool hadOld = ::stat(target.c_str(), &old) == 0;
     // Found before any file is put in place, so a pair is never half-written
     // for it.
     if (hadOld && S_ISDIR(old.st_mode))
         return EISDIR;
     if (hadOld)
-        if (int err = refusesReplacement(f.target, old))
+        if (int err = refusesReplacement(target, old))
             return err;
-    std::string tmpl = folderOf(f.target) + "/." + baseOf(f.target) + ".XXXXXX" + kTempSuffix;
+    std::string tmpl = folderOf(target) + "/." + baseOf(target) + ".XXXXXX" + kTempSuffix;
     int fd = ::mkostemps(tmpl.data(), 5, O_CLOEXEC);
     if (fd < 0)
         return errno;
@@ -180,7 +180,7 @@ void failWritesAfterBytes(std::optional<std::size_t> bytes)
 {
     g_failAfter = bytes;
 }
-void failReadsOf(const std::string& path)
+void failReadsOf(const Path& path)
 {
     g_failRead = path;
 }
@@ -189,31 +189,46 @@ void betweenRenames(std::function<void()> hook)
     g_betweenRenames = std::move(hook);
 }
 
-FileState fileStateOf(const std::string& path)
+FileState fileStateOf(const Path& path)
 {
     struct stat st {};
-    if (::stat(ansiToUtf8(path).c_str(), &st) != 0)
+    if (::stat(path.c_str(), &st) != 0)
         return {};
     return stateOf(st);
 }
 
-bool fileExists(const std::string& path)
+bool fileExists(const Path& path)
 {
     struct stat st {};
-    return ::stat(ansiToUtf8(path).c_str(), &st) == 0;
+    return ::stat(path.c_str(), &st) == 0;
 }
 
-bool somethingAt(const std::string& path)
+bool somethingAt(const Path& path)
 {
     struct stat st {};
-    return ::lstat(ansiToUtf8(path).c_str(), &st) == 0;
+    return ::lstat(path.c_str(), &st) == 0;
 }
 
-std::string readWholeFile(const std::string& path, FileState* state)
+bool isRegularFile(const Path& path)
 {
-    if (path == g_failRead)
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+void makeFolder(const Path& path)
+{
+    if (::mkdir(path.c_str(), 0777) != 0 && errno != EEXIST)
+        throwCannotCreate(path, errno);
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
+        throwCannotCreate(path, ENOTDIR);
+}
+
+std::string readWholeFile(const Path& path, FileState* state)
+{
+    if (!g_failRead.empty() && path == g_failRead)
         throwCannotOpen(path, EIO);
-    int fd = ::open(ansiToUtf8(path).c_str(), O_RDONLY | O_CLOEXEC);
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         throwCannotOpen(path, errno);
     std::string bytes;
@@ -269,14 +284,14 @@ void writeFilesAtomically(std::vector<FileWrite>& files, const BeforeReplace& be
             throwCannotCreate(files[i].path, err);
         }
         files[i].replaced = true;
-        folders.insert(folderOf(files[i].target));
+        folders.insert(folderOf(files[i].target.native()));
     }
     // Make the renames themselves durable.
     for (const auto& dir : folders)
         syncFolder(dir);
 }
 
-FileState writeFileAtomically(const std::string& path, const std::string& bytes)
+FileState writeFileAtomically(const Path& path, const std::string& bytes)
 {
     std::vector<FileWrite> one(1);
     one[0].path = path;
@@ -285,11 +300,11 @@ FileState writeFileAtomically(const std::string& path, const std::string& bytes)
     return one[0].written;
 }
 
-void removeLeftoverTempFiles(const std::vector<std::string>& paths)
+void removeLeftoverTempFiles(const std::vector<Path>& paths)
 {
     for (const auto& path : paths) {
         std::string target;
-        if (resolveTarget(ansiToUtf8(path), target) != 0)
+        if (resolveTarget(path.native(), target) != 0)
             continue;
         const std::string dir = folderOf(target), base = baseOf(target);
         DIR* d = ::opendir(dir.c_str());

@@ -3,13 +3,13 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-#include "platform/text_qt.h"
+#include "platform/path_qt.h"
 
 namespace bw {
 
-void QtDesktop::openDocument(const std::string& path)
+void QtDesktop::openDocument(const Path& path)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(fromAnsi(path)));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(pathToQt(path)));
 }
 
 } // namespace bw

@@ -7,7 +7,7 @@ namespace bw {
 class QtDesktop : public IDesktop {
 public:
     // Whatever the desktop answers, nothing is shown.
-    void openDocument(const std::string& path) override;
+    void openDocument(const Path& path) override;
 };
 
 } // namespace bw

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/path.h"
+
 namespace bw {
 
 // The kind gives the box its title ("Warning", "Error", "Information",
@@ -25,14 +27,14 @@ public:
 class IPictureDialog {
 public:
     virtual ~IPictureDialog() = default;
-    virtual std::optional<std::string> execute() = 0;
+    virtual std::optional<Path> execute() = 0;
 };
 
 class IDesktop {
 public:
     virtual ~IDesktop() = default;
     // Opens a document with the desktop's program for its type; no message.
-    virtual void openDocument(const std::string& path) = 0;
+    virtual void openDocument(const Path& path) = 0;
 };
 
 } // namespace bw

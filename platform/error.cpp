@@ -20,14 +20,14 @@ void throwListIndexError(long long index)
     throw PlatformError("List index out of bounds (" + std::to_string(index) + ")");
 }
 
-void throwCannotOpen(const std::string& path, int err)
+void throwCannotOpen(const Path& path, int err)
 {
-    throw PlatformError("Cannot open file " + path, systemReason(err));
+    throw PlatformError("Cannot open file " + path.messageText(), systemReason(err));
 }
 
-void throwCannotCreate(const std::string& path, int err)
+void throwCannotCreate(const Path& path, int err)
 {
-    throw PlatformError("Cannot create file " + path, systemReason(err));
+    throw PlatformError("Cannot create file " + path.messageText(), systemReason(err));
 }
 
 void throwNotInteger(const std::string& text)

@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/path.h"
+
 namespace bw {
 
 class PlatformError : public std::runtime_error {
@@ -31,9 +33,11 @@ public:
 std::string systemReason(int err);
 
 [[noreturn]] void throwListIndexError(long long index);
-// err: the errno value that says why (0: no reason shown).
-[[noreturn]] void throwCannotOpen(const std::string& path, int err = 0);
-[[noreturn]] void throwCannotCreate(const std::string& path, int err = 0);
+// The name is shown as the file system spells it, as far as the message's
+// code page can hold it. err: the errno value that says why (0: no reason
+// shown).
+[[noreturn]] void throwCannotOpen(const Path& path, int err = 0);
+[[noreturn]] void throwCannotCreate(const Path& path, int err = 0);
 [[noreturn]] void throwNotInteger(const std::string& text);
 [[noreturn]] void throwNotFloat(const std::string& text);
 

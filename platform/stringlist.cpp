@@ -58,13 +58,13 @@ std::vector<std::string> StringList::splitLines(const std::string& bytes)
     return out;
 }
 
-void StringList::loadFromFile(const std::string& path, FileState* state)
+void StringList::loadFromFile(const Path& path, FileState* state)
 {
     lines_ = splitLines(readWholeFile(path, state));
     revision_.bump();
 }
 
-FileState StringList::saveToFile(const std::string& path) const
+FileState StringList::saveToFile(const Path& path) const
 {
     return writeFileAtomically(path, joined());
 }

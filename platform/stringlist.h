@@ -49,10 +49,10 @@ public:
     // Replaces the contents with the file's lines. A line ends at CR LF, CR or
     // LF; the last one needs no end. "Cannot open file %s" when unreadable.
     // state: what the file was as it was read.
-    void loadFromFile(const std::string& path, FileState* state = nullptr);
+    void loadFromFile(const Path& path, FileState* state = nullptr);
     // Writes every line ended by CR LF, replacing the file in one rename so a
     // failure never leaves a torn file. "Cannot create file %s" on failure.
-    FileState saveToFile(const std::string& path) const;
+    FileState saveToFile(const Path& path) const;
     // The file's bytes: every line ended by CR LF.
     std::string joined() const;
 

@@ -64,7 +64,7 @@ bool parse(const std::string& entry, const std::string& name, Parsed& out)
     return out.seq >= 2;
 }
 
-std::vector<std::string> entriesOf(const std::string& folder)
+std::vector<std::string> entriesOf(const Path& folder)
 {
     std::vector<std::string> out;
     if (DIR* d = ::opendir(folder.c_str())) {
@@ -85,14 +85,14 @@ std::string localStamp(std::chrono::system_clock::time_point now)
     return buf;
 }
 
-bool exists(const std::string& path)
+bool exists(const Path& path)
 {
     struct stat st {};
     return ::lstat(path.c_str(), &st) == 0;
 }
 
 // 0 or the errno of the failure; dst is never left half-written.
-int copyFile(const std::string& src, const std::string& dst)
+int copyFile(const Path& src, const Path& dst)
 {
     int in = ::open(src.c_str(), O_RDONLY | O_CLOEXEC);
     if (in < 0)
@@ -140,7 +140,7 @@ int copyFile(const std::string& src, const std::string& dst)
     return err;
 }
 
-int linkOrCopy(const std::string& src, const std::string& dst)
+int linkOrCopy(const Path& src, const Path& dst)
 {
     if (::link(src.c_str(), dst.c_str()) == 0)
         return 0;
@@ -151,7 +151,7 @@ int linkOrCopy(const std::string& src, const std::string& dst)
 
 } // namespace
 
-BackupResult makeBackups(const std::string& fsFolder, const std::vector<BackupSource>& files,
+BackupResult makeBackups(const Path& folder, const std::vector<BackupSource>& files,
                          std::chrono::system_clock::time_point now)
 {
     BackupResult result;
@@ -166,24 +166,24 @@ BackupResult makeBackups(const std::string& fsFolder, const std::vector<BackupSo
     bool folderReady = false;
     for (const auto& f : files) {
         struct stat st {};
-        if (::stat(f.fsPath.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        if (::stat(f.path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
             continue; // nothing there yet to keep
         if (!folderReady) {
-            if (::mkdir(fsFolder.c_str(), 0755) != 0 && errno != EEXIST) {
+            if (::mkdir(folder.c_str(), 0755) != 0 && errno != EEXIST) {
                 fail(f.name, errno);
                 return result;
             }
             folderReady = true;
         }
-        std::string copy = fsFolder + "/" + f.name + "." + stamp;
+        Path copy = folder / (f.name + "." + stamp);
         for (int seq = 2; exists(copy) && seq < 1000; ++seq)
-            copy = fsFolder + "/" + f.name + "." + stamp + "_" + std::to_string(seq);
-        if (int err = linkOrCopy(f.fsPath, copy)) {
+            copy = folder / (f.name + "." + stamp + "_" + std::to_string(seq));
+        if (int err = linkOrCopy(f.path, copy)) {
             fail(f.name, err);
             continue;
         }
         result.made.push_back(copy);
-        const std::string daily = fsFolder + "/" + f.name + "." + date;
+        const Path daily = folder / (f.name + "." + date);
         if (!exists(daily)) {
             if (int err = linkOrCopy(copy, daily))
                 fail(f.name, err);
@@ -194,16 +194,16 @@ BackupResult makeBackups(const std::string& fsFolder, const std::vector<BackupSo
     return result;
 }
 
-void discardBackups(const std::vector<std::string>& made)
+void discardBackups(const std::vector<Path>& made)
 {
     for (const auto& path : made)
         ::unlink(path.c_str());
 }
 
-void pruneBackups(const std::string& fsFolder, const std::string& name)
+void pruneBackups(const Path& folder, const std::string& name)
 {
     std::vector<std::pair<Parsed, std::string>> daily, writes;
-    for (const auto& entry : entriesOf(fsFolder)) {
+    for (const auto& entry : entriesOf(folder)) {
         Parsed p;
         if (!parse(entry, name, p))
             continue;
@@ -216,15 +216,15 @@ void pruneBackups(const std::string& fsFolder, const std::string& name)
         return a.first.stamp != b.first.stamp ? a.first.stamp > b.first.stamp : a.first.seq > b.first.seq;
     });
     for (std::size_t i = kDailyBackups; i < daily.size(); ++i)
-        ::unlink((fsFolder + "/" + daily[i].second).c_str());
+        ::unlink((folder / daily[i].second).c_str());
     for (std::size_t i = kRecentBackups; i < writes.size(); ++i)
-        ::unlink((fsFolder + "/" + writes[i].second).c_str());
+        ::unlink((folder / writes[i].second).c_str());
 }
 
-std::vector<std::string> backupsOf(const std::string& fsFolder, const std::string& name)
+std::vector<std::string> backupsOf(const Path& folder, const std::string& name)
 {
     std::vector<std::string> out;
-    for (const auto& entry : entriesOf(fsFolder)) {
+    for (const auto& entry : entriesOf(folder)) {
         Parsed p;
         if (parse(entry, name, p))
             out.push_back(entry);

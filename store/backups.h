@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/path.h"
+
 namespace bw {
 
 using Clock = std::function<std::chrono::system_clock::time_point()>;
@@ -19,15 +21,15 @@ constexpr int kDailyBackups = 14;
 constexpr int kRecentBackups = 10;
 
 // One file about to be replaced: its name in the backups folder ("a3.pvd")
-// and where its present content lies (a file-system path).
+// and where its present content lies.
 struct BackupSource {
     std::string name;
-    std::string fsPath;
+    Path path;
 };
 
 struct BackupResult {
     // The copies made, so that they can be dropped if the write fails.
-    std::vector<std::string> made;
+    std::vector<Path> made;
     // Empty when every copy was made; else the errno text of the first failure.
     std::string failure;
     std::string failedName;
@@ -36,16 +38,16 @@ struct BackupResult {
 // Keeps the present content of each file (no file: nothing to keep). Never
 // throws. A hard link where the file system allows it (the old file is never
 // written again, only replaced), else a copy.
-BackupResult makeBackups(const std::string& fsFolder, const std::vector<BackupSource>& files,
+BackupResult makeBackups(const Path& folder, const std::vector<BackupSource>& files,
                          std::chrono::system_clock::time_point now);
 
 // Drops copies made for a write that did not happen.
-void discardBackups(const std::vector<std::string>& made);
+void discardBackups(const std::vector<Path>& made);
 
 // Removes the copies of one file beyond the days and writes kept.
-void pruneBackups(const std::string& fsFolder, const std::string& name);
+void pruneBackups(const Path& folder, const std::string& name);
 
 // The copies of one file in the folder, oldest first (for tests and the help).
-std::vector<std::string> backupsOf(const std::string& fsFolder, const std::string& name);
+std::vector<std::string> backupsOf(const Path& folder, const std::string& name);
 
 } // namespace bw

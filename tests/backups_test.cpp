@@ -44,7 +44,7 @@ struct Writer : Harness {
     Clock_::time_point now;
     Writer()
     {
-        st.appDir = dir.path;
+        st.appDir = root();
         st.clock = [this] { return now; };
     }
     // One save of a3.pvd holding one line.
@@ -58,9 +58,9 @@ struct Writer : Harness {
     std::string backup(const std::string& name) const { return read("backups/" + name); }
 };
 
-std::string backupFolderOf(const Writer& w)
+Path backupFolderOf(const Writer& w)
 {
-    return w.dir.path + "/backups";
+    return w.root() / "backups";
 }
 
 TEST(Backups, RotationAcrossDaysKeepsFourteenDaysAndTenWrites)

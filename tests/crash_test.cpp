@@ -71,7 +71,7 @@ TEST(Crash, KilledBetweenTheTwoRenamesLeavesA3NewAndA4Old)
     Harness h;
     const int records = 50;
     fillGeneration(h.st, 1, records);
-    h.st.appDir = h.dir.path;
+    h.st.appDir = h.root();
     saveCollection(h.st);
 
     const pid_t child = ::fork();
@@ -92,7 +92,7 @@ TEST(Crash, KilledBetweenTheTwoRenamesLeavesA3NewAndA4Old)
     EXPECT_EQ(generationOf(h.read("a4.pvd"), records, "|gen "), 1);
     // a4.pvd's new file was never put in place; the next start clears it away.
     EXPECT_EQ(newFilesLeft(h.dir.path).size(), 1u);
-    removeLeftoverTempFiles({h.file("a3.pvd"), h.file("a4.pvd")});
+    removeLeftoverTempFiles({h.root() / "a3.pvd", h.root() / "a4.pvd"});
     EXPECT_TRUE(newFilesLeft(h.dir.path).empty());
 }
 
@@ -106,7 +106,7 @@ TEST(Crash, KillNineAtRandomMomentsNeverTearsThePair)
     const int rounds = roundsEnv ? std::atoi(roundsEnv) : 40;
     const int records = recordsEnv ? std::atoi(recordsEnv) : 5000;
     Harness h;
-    h.st.appDir = h.dir.path;
+    h.st.appDir = h.root();
 
     // How long one save takes here, so that the kills fall inside it.
     fillGeneration(h.st, 0, records);
@@ -162,7 +162,7 @@ TEST(Crash, KillNineAtRandomMomentsNeverTearsThePair)
         fillGeneration(h.st, round, records);
         h.st.onDisk.clear();
         saveCollection(h.st);
-        removeLeftoverTempFiles({h.file("a3.pvd"), h.file("a4.pvd")});
+        removeLeftoverTempFiles({h.root() / "a3.pvd", h.root() / "a4.pvd"});
     }
     std::cout << "kill -9 during a save of " << records << " records, " << rounds << " rounds: both old "
               << bothOld << ", both new " << bothNew << ", a3 new and a4 old " << a3NewA4Old << ", torn "

@@ -121,9 +121,9 @@ TEST_P(UnreadableAtStartTest, TheRestLoadsAndTheFileIsNeverOverwritten)
     h.write("a4.pvd", a4);
     h.write("a1.pvd", a1);
     h.write("bindle.ini", ini);
-    failReadsOf(h.file(unread));
+    failReadsOf(h.root() / unread);
     h.start();
-    failReadsOf("");
+    failReadsOf(Path());
     ASSERT_FALSE(h.boxes.shown.empty());
     EXPECT_EQ(h.boxes.shown[0].text, "Cannot open file " + h.file(unread) + "\nInput/output error");
     if (unread != "a3.pvd") {

@@ -20,11 +20,11 @@ TEST(CollectionLock, ASecondRunOnTheSameFolderIsRefusedAndTouchesNothing)
     test::writeFile(dir.path + "/a3.pvd", "A|Bongo\r\n");
     FakeMessageBoxes boxes;
     QtCollectionLock first;
-    ASSERT_TRUE(takeCollection(first, boxes, dir.path));
+    ASSERT_TRUE(takeCollection(first, boxes, dir.root()));
     EXPECT_TRUE(boxes.shown.empty());
 
     QtCollectionLock second;
-    EXPECT_FALSE(takeCollection(second, boxes, dir.path));
+    EXPECT_FALSE(takeCollection(second, boxes, dir.root()));
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].kind, MsgKind::Information);
     EXPECT_EQ(boxes.shown[0].buttons, MsgButtons::Ok);
@@ -34,7 +34,7 @@ TEST(CollectionLock, ASecondRunOnTheSameFolderIsRefusedAndTouchesNothing)
     // Another folder is another collection.
     TempDir other;
     QtCollectionLock third;
-    EXPECT_TRUE(takeCollection(third, boxes, other.path));
+    EXPECT_TRUE(takeCollection(third, boxes, other.root()));
 }
 
 TEST(CollectionLock, TheFolderIsFreeAgainWhenTheRunEnds)
@@ -43,10 +43,10 @@ TEST(CollectionLock, TheFolderIsFreeAgainWhenTheRunEnds)
     FakeMessageBoxes boxes;
     {
         QtCollectionLock first;
-        ASSERT_TRUE(takeCollection(first, boxes, dir.path));
+        ASSERT_TRUE(takeCollection(first, boxes, dir.root()));
     }
     QtCollectionLock later;
-    EXPECT_TRUE(takeCollection(later, boxes, dir.path));
+    EXPECT_TRUE(takeCollection(later, boxes, dir.root()));
     EXPECT_TRUE(boxes.shown.empty());
 }
 
@@ -59,7 +59,7 @@ TEST(CollectionLock, ALockLeftByAKilledRunNeverStopsALaterStart)
     ASSERT_GE(child, 0);
     if (child == 0) {
         QtCollectionLock held;
-        const char answer = held.tryLock(lockFilePath(dir.path)) == LockOutcome::Taken ? 'y' : 'n';
+        const char answer = held.tryLock(lockFilePath(dir.root())) == LockOutcome::Taken ? 'y' : 'n';
         (void)!::write(ready[1], &answer, 1);
         ::pause();
         ::_exit(0);
@@ -72,13 +72,13 @@ TEST(CollectionLock, ALockLeftByAKilledRunNeverStopsALaterStart)
 
     FakeMessageBoxes boxes;
     QtCollectionLock whileAlive;
-    EXPECT_EQ(whileAlive.tryLock(lockFilePath(dir.path)), LockOutcome::HeldByAnother);
+    EXPECT_EQ(whileAlive.tryLock(lockFilePath(dir.root())), LockOutcome::HeldByAnother);
 
     ::kill(child, SIGKILL);
     ::waitpid(child, nullptr, 0);
-    ASSERT_TRUE(std::filesystem::exists(lockFilePath(dir.path))); // left behind
+    ASSERT_TRUE(std::filesystem::exists(lockFilePath(dir.root()).native())); // left behind
     QtCollectionLock after;
-    EXPECT_TRUE(takeCollection(after, boxes, dir.path));
+    EXPECT_TRUE(takeCollection(after, boxes, dir.root()));
     EXPECT_TRUE(boxes.shown.empty());
 }
 
@@ -86,8 +86,9 @@ TEST(CollectionLock, AFolderWhereNoLockCanBeMadeStillStarts)
 {
     FakeMessageBoxes boxes;
     QtCollectionLock lock;
-    EXPECT_EQ(lock.tryLock(lockFilePath("/nonexistent-folder-for-bindlewick")), LockOutcome::NotPossible);
-    EXPECT_TRUE(takeCollection(lock, boxes, "/nonexistent-folder-for-bindlewick"));
+    EXPECT_EQ(lock.tryLock(lockFilePath(Path::fromNative("/nonexistent-folder-for-bindlewick"))),
+              LockOutcome::NotPossible);
+    EXPECT_TRUE(takeCollection(lock, boxes, Path::fromNative("/nonexistent-folder-for-bindlewick")));
 }
 
 } // namespace

@@ -374,7 +374,7 @@ TEST_F(MainWindow, PrintButtonOpensTheMenuCentredOnThePointer)
 TEST_F(MainWindow, ErrorOfAHandlerIsShownAndTheWindowGoesOn)
 {
     MainHandlers h;
-    h.addbuttonClick = [](MainState&) { throwCannotCreate("/nowhere/a3.pvd"); };
+    h.addbuttonClick = [](MainState&) { throwCannotCreate(Path::fromNative("/nowhere/a3.pvd")); };
     open(std::move(h));
     mouseAt(window.get(), centreOf(*window, "addbutton"), Gesture::Click);
     const auto asked = QtMessageBoxes::takeAsked();
@@ -387,16 +387,16 @@ TEST_F(MainWindow, ErrorOfAHandlerIsShownAndTheWindowGoesOn)
 TEST_F(MainWindow, AnErrorInsideFormCreateLeavesAWorkingWindow)
 {
     MainHandlers h;
-    h.FormCreate = [](MainState& st, const std::string& path) {
+    h.FormCreate = [](MainState& st, const Path& path) {
         st.appDir = appDirFromProgramPath(path);
-        throwCannotOpen(st.appDir + "/a1.pvd");
+        throwCannotOpen(st.appDir / "a1.pvd");
     };
     open(std::move(h));
     const auto asked = QtMessageBoxes::takeAsked();
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].kind, MsgKind::Error);
     EXPECT_EQ(asked[0].text, "Cannot open file " + dir.path + "/a1.pvd");
-    EXPECT_EQ(window->state().appDir, dir.path);
+    EXPECT_EQ(window->state().appDir.native(), dir.path);
 }
 
 // ------------------------------------------------------------ real handlers
@@ -496,7 +496,7 @@ TEST_F(MainWindow, AFailedCloseAsksBeforeLosingTheCollection)
     MainHandlers h;
     h.FormClose = [&closes](MainState&) {
         ++closes;
-        throwCannotCreate("a3.pvd");
+        throwCannotCreate(Path::fromNative("a3.pvd"));
     };
     open(std::move(h));
 
