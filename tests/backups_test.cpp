@@ -147,5 +147,16 @@ TEST(Backups, ACopyIsNotTheLiveFile)
         EXPECT_EQ(w.backup(name), "v0\r\n") << name;
 }
 
+TEST(Backups, AProgramFolderNamedInAnyLettersKeepsThem)
+{
+    Writer w;
+    w.moveInto("Sammlung \xe2\x98\x83 B\xc3\xa4r"); // a snowman: no Windows-1252 letter
+    w.st.appDir = w.root();
+    w.save("v0", at(0, 0));
+    w.save("v1", at(0, 1));
+    EXPECT_EQ(backupsOf(backupFolderOf(w), "a3.pvd").size(), 2u);
+    EXPECT_EQ(w.backup("a3.pvd." + dayName(0)), "v0\r\n");
+}
+
 } // namespace
 } // namespace bw

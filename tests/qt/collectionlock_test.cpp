@@ -82,6 +82,18 @@ TEST(CollectionLock, ALockLeftByAKilledRunNeverStopsALaterStart)
     EXPECT_TRUE(boxes.shown.empty());
 }
 
+TEST(CollectionLock, AFolderNamedInAnyLettersIsLockedToo)
+{
+    TempDir dir;
+    const Path folder = dir.root() / "Sammlung \xe2\x98\x83";
+    std::filesystem::create_directory(folder.native());
+    FakeMessageBoxes boxes;
+    QtCollectionLock first, second;
+    ASSERT_TRUE(takeCollection(first, boxes, folder));
+    EXPECT_TRUE(std::filesystem::exists(lockFilePath(folder).native()));
+    EXPECT_FALSE(takeCollection(second, boxes, folder));
+}
+
 TEST(CollectionLock, AFolderWhereNoLockCanBeMadeStillStarts)
 {
     FakeMessageBoxes boxes;
