@@ -66,7 +66,14 @@ void nameeditKeyUp(MainState& st, int key)
     const std::string wanted = upperAZ(typed);
     st.ui.nameedit->setText("");
     if (st.RecordList.empty()) {
-        addNewRecord(st);
+        try {
+            addNewRecord(st);
+        } catch (...) {
+            // Nothing was added (a write failed or was declined); with no
+            // record shown the typed name can wait in the box.
+            st.ui.nameedit->setText(typed);
+            throw;
+        }
         st.ui.nameedit->setText(typed);
         return;
     }

@@ -140,9 +140,11 @@ TEST(ChangedOnDisk, AFileThatAppearedWhereNoneWasCountsAsChanged)
     h.start();
     h.write("a3.pvd", kExternal);
     h.boxes.answer(Answer::No);
-    h.run([&] { addbuttonClick(h.st); });
+    h.nameedit.value = "Bongo";
+    h.run([&] { nameeditKeyUp(h.st, 13); });
     EXPECT_EQ(h.read("a3.pvd"), kExternal);
     EXPECT_TRUE(h.st.RecordList.empty());
+    EXPECT_EQ(h.nameedit.value, "Bongo"); // still there to try again
 }
 
 TEST(ChangedOnDisk, TheProgramsOwnWritesAreNotChanges)
