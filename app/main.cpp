@@ -5,10 +5,12 @@
 #include <QIcon>
 #include <QImageReader>
 
+#include "app/collectionlock_qt.h"
 #include "app/tmain_qt.h"
 #include "platform/error.h"
 #include "platform/guard.h"
 #include "platform/messageboxes_qt.h"
+#include "platform/path_qt.h"
 
 namespace {
 
@@ -21,7 +23,7 @@ QIcon applicationIcon(const QString& programPath)
         if (QFileInfo(path).isFile() && QImageReader(path).canRead())
             return QIcon(path);
     }
-    bw::throwCannotOpen(name.toStdString());
+    bw::throwCannotOpen(bw::pathFromQt(name));
 }
 
 } // namespace
@@ -38,6 +40,10 @@ int main(int argc, char** argv)
         QApplication::setApplicationName(QStringLiteral("Bindlewick"));
         // Ties the windows to the launcher's entry.
         QGuiApplication::setDesktopFileName(QStringLiteral("org.bindlewick.Bindlewick"));
+        // Held until the program ends.
+        bw::QtCollectionLock lock;
+        if (!bw::takeCollection(lock, boxes, bw::appDirFromProgramPath(bw::pathFromQt(programPath))))
+            return 0;
         bw::Tmain main(programPath);
         main.show();
         QApplication::exec();

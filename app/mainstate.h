@@ -3,14 +3,18 @@
 // record's snapshot and flags, and the controls and services of the window.
 // The Qt window owns one of these; the tests build one over in-memory controls.
 #include <array>
+#include <chrono>
+#include <map>
 #include <set>
 #include <string>
 
 #include "platform/controls.h"
 #include "platform/dialogs.h"
+#include "platform/path.h"
 #include "platform/printer.h"
 #include "platform/stringlist.h"
 #include "platform/windows.h"
+#include "store/backups.h"
 #include "store/files.h"
 #include "store/record.h"
 
@@ -66,15 +70,26 @@ struct MainState {
     StringList NoteList;   // a4.pvd
     StringList EntryList;  // a1.pvd
 
-    std::string appDir;
+    Path appDir;
     DateOrder dateOrder = DateOrder::MonthFirst;
     // Data files that exist but could not be read at start-up: writing the
     // list over them would destroy what they hold, so they are never written.
     std::set<std::string> unreadFiles;
+    // Each data file as this run last read or wrote it, by name: a file that
+    // differs on disk was changed by something else and is not overwritten
+    // without asking.
+    std::map<std::string, FileState> onDisk;
+    // Backups of the data files before each replacement; the clock names them.
+    bool keepBackups = true;
+    Clock clock = [] { return std::chrono::system_clock::now(); };
+    bool backupFailureShown = false;
 
     int currentIndex = 0;
     ShownSnapshot shown;
-    std::string picturePath;
+    // The shown record's picture file (empty: none), and the text its next
+    // store writes into the picture field while that file is kept.
+    Path picturePath;
+    std::string pictureField;
     bool trackNoteEdits = false;
     bool notesChanged = false;
     bool newRecordAdded = false;

@@ -9,10 +9,14 @@
 
 namespace bw {
 
-void FormCreate(MainState& st, const std::string& programPath)
+void FormCreate(MainState& st, const Path& programPath)
 {
     clearPictureBox(st);
     st.appDir = appDirFromProgramPath(programPath);
+    // Only one run holds the folder, so any new file beside a data file was
+    // left by a run that was killed while writing.
+    removeLeftoverTempFiles({dataFilePath(st.appDir, "a1.pvd"), dataFilePath(st.appDir, "a3.pvd"),
+                             dataFilePath(st.appDir, "a4.pvd")});
     st.sys.windows->showDidYouKnow(st.appDir);
 
     // Each step runs even when one before it failed, so that a broken
@@ -58,19 +62,19 @@ void FormCreate(MainState& st, const std::string& programPath)
 
 void FormClose(MainState& st)
 {
+    confirmOverwrite(st, {"a3.pvd", "a4.pvd"});
     if (!st.RecordList.empty()) {
         // Notes typed since the last write-back are kept, not dropped.
         if (st.notesChanged)
             writeBackNotes(st);
         storeCurrentRecord(st);
     }
-    saveDataFile(st, st.RecordList, "a3.pvd");
-    saveDataFile(st, st.NoteList, "a4.pvd");
+    saveCollection(st);
 }
 
 void helpbuttonClick(MainState& st)
 {
-    st.sys.desktop->openDocument(st.appDir + "/docs/wickhelp.htm");
+    st.sys.desktop->openDocument(st.appDir / "docs" / "wickhelp.htm");
 }
 
 } // namespace bw

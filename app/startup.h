@@ -5,7 +5,7 @@
 namespace bw {
 
 // programPath: the program file, links resolved.
-void FormCreate(MainState& st, const std::string& programPath);
+void FormCreate(MainState& st, const Path& programPath);
 void FormClose(MainState& st);
 void helpbuttonClick(MainState& st);
 

@@ -24,6 +24,7 @@
 #include "platform/desktop_qt.h"
 #include "platform/guard.h"
 #include "platform/messageboxes_qt.h"
+#include "platform/path_qt.h"
 #include "platform/picturedialog_qt.h"
 #include "platform/progress_qt.h"
 #include "platform/savedialog_qt.h"
@@ -227,7 +228,7 @@ Tmain::Tmain(const QString& programPath, MainServiceOverrides overrides, MainHan
     wireEvents();
     wireKeyboard();
 
-    const std::string path = toAnsi(programPath);
+    const Path path = pathFromQt(programPath);
     run([&] { handlers_.FormCreate(st_, path); });
 }
 
@@ -588,15 +589,24 @@ void Tmain::keyReleased(QObject* control, int code)
 
 void Tmain::closeEvent(QCloseEvent* event)
 {
-    bool failed = false;
+    bool failed = false, declined = false;
     run([&] {
         try {
             handlers_.FormClose(st_);
+        } catch (const Declined&) {
+            declined = true;
+            throw;
         } catch (...) {
             failed = true;
             throw;
         }
     });
+    if (declined) {
+        // The user kept a changed file on disk; the window stays open with
+        // what it holds.
+        event->ignore();
+        return;
+    }
     if (!failed) {
         event->accept();
         return;

@@ -29,7 +29,7 @@ namespace bw {
 // The handler each event runs. The window runs the real ones; a test may put
 // recorders in their place.
 struct MainHandlers {
-    std::function<void(MainState&, const std::string&)> FormCreate = bw::FormCreate;
+    std::function<void(MainState&, const Path&)> FormCreate = bw::FormCreate;
     std::function<void(MainState&)> FormClose = bw::FormClose;
     std::function<void(MainState&)> recordslideChange = bw::recordslideChange;
     std::function<void(MainState&, int)> nameeditKeyUp = bw::nameeditKeyUp;

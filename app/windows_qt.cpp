@@ -7,7 +7,7 @@
 
 namespace bw {
 
-void QtSecondaryWindows::showDidYouKnow(const std::string& appDir)
+void QtSecondaryWindows::showDidYouKnow(const Path& appDir)
 {
     showDidYouKnowWindow(owner_, appDir, boxes_);
 }

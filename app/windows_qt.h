@@ -10,7 +10,7 @@ namespace bw {
 class QtSecondaryWindows : public ISecondaryWindows {
 public:
     QtSecondaryWindows(QWidget* owner, IMessageBoxes& boxes) : owner_(owner), boxes_(boxes) {}
-    void showDidYouKnow(const std::string& appDir) override;
+    void showDidYouKnow(const Path& appDir) override;
     void showFinances(const std::array<float, 12>& figures) override;
     void showSearch(std::string& searchText, int& searchKind) override;
     void showCloseup(const Bitmap* picture) override;

@@ -28,7 +28,7 @@ struct Window : FakeControls {
             list->items.assign(8, "entry");
         st.ui = controls();
         st.sys.boxes = &boxes;
-        st.appDir = "/nonexistent";
+        st.appDir = bw::Path::fromNative("/nonexistent");
         memo.setChangeHandler([this] { memoChange(st); });
         recordslide.setChangeHandler([this] { recordslideChange(st); });
 

@@ -35,11 +35,11 @@ int findByName(const StringList& records, const std::string& upperText)
 
 void addNewRecord(MainState& st)
 {
+    confirmOverwrite(st, {"a3.pvd", "a4.pvd"});
     // An empty collection has no shown record to store.
     if (!st.RecordList.empty())
         storeShownRecord(st);
-    saveDataFile(st, st.RecordList, "a3.pvd");
-    saveDataFile(st, st.NoteList, "a4.pvd");
+    saveCollection(st);
     st.RecordList.add(newRecordLine(st.keys.makeRecordKey(st.RecordList)));
     const int last = st.RecordList.count() - 1;
     st.newRecordAdded = true;
@@ -66,7 +66,14 @@ void nameeditKeyUp(MainState& st, int key)
     const std::string wanted = upperAZ(typed);
     st.ui.nameedit->setText("");
     if (st.RecordList.empty()) {
-        addNewRecord(st);
+        try {
+            addNewRecord(st);
+        } catch (...) {
+            // Nothing was added (a write failed or was declined); with no
+            // record shown the typed name can wait in the box.
+            st.ui.nameedit->setText(typed);
+            throw;
+        }
         st.ui.nameedit->setText(typed);
         return;
     }

@@ -52,6 +52,7 @@ void pickListKeyUp(MainState& st, int kind, int key)
     if (st.sys.boxes->show(MsgKind::Information, "Would you like to add " + typed + " to the list?",
                            MsgButtons::YesNo) != Answer::Yes)
         return;
+    confirmOverwrite(st, {"a1.pvd"});
     list.addItem(typed);
     st.EntryList.add(std::to_string(kind) + "|" + typed);
     saveDataFile(st, st.EntryList, "a1.pvd");

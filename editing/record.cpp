@@ -1,5 +1,6 @@
 #include "editing/record.h"
 
+#include "pictures/pictureref.h"
 #include "pictures/showpicture.h"
 #include "platform/atomicfile.h"
 #include "platform/convert.h"
@@ -14,9 +15,6 @@
 namespace bw {
 
 namespace {
-
-// Shorter picture fields ("0" in a new record) mean no picture.
-constexpr std::size_t MinPictureField = 4;
 
 const char* const MissingPicture = "Your picture isn't there any more!";
 const char* const DeleteReference = " Would you like to delete the reference?";
@@ -115,20 +113,12 @@ void showNotes(MainState& st, const std::string& key)
     st.trackNoteEdits = true;
 }
 
-std::string resolvePicture(const std::string& field, const std::string& appDir)
-{
-    if (field.size() < MinPictureField)
-        return {};
-    if (field.find_first_of("/\\") != std::string::npos)
-        return field;
-    return appDir + "/" + field;
-}
-
 void showPicture(MainState& st)
 {
-    if (st.picturePath.size() < MinPictureField)
+    if (st.picturePath.empty())
         return;
-    if (fileExists(st.picturePath)) {
+    // A folder or a device is no picture.
+    if (isRegularFile(st.picturePath)) {
         loadPictureIntoBox(st, st.picturePath);
         return;
     }
@@ -187,7 +177,8 @@ void showCurrentRecord(MainState& st)
     ui.hscroll->setVisible(false);
     ui.vscroll->setVisible(false);
 
-    st.picturePath = resolvePicture(field(FPicture), st.appDir);
+    st.picturePath = picturePathFromField(field(FPicture), st.appDir);
+    st.pictureField = fieldToStore(field(FPicture), st.picturePath);
     showPicture(st);
 
     if (badField)
@@ -231,7 +222,7 @@ void storeCurrentRecord(MainState& st)
     add(std::to_string(ui.condlist1->itemIndex()));
     add(std::to_string(ui.condlist2->itemIndex()));
     add(std::to_string(ui.condlist3->itemIndex()));
-    add(st.picturePath);
+    add(st.picturePath.empty() ? std::string() : st.pictureField);
     st.RecordList.set(st.currentIndex, std::move(line));
 }
 

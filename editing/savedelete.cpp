@@ -16,6 +16,7 @@ void showNoRecordsState(MainState& st)
     MainControls& ui = st.ui;
     st.currentIndex = 0;
     st.picturePath.clear();
+    st.pictureField.clear();
     st.shown = ShownSnapshot{};
     st.trackNoteEdits = false;
     st.notesChanged = false;
@@ -75,17 +76,20 @@ template <class Step> void withRealignOnError(MainState& st, Step step)
     }
 }
 
-// Writes a list and reads it back. A failed read keeps the list as written.
-void writeAndReload(StringList& list, const MainState& st, const char* name)
+// Writes both lists and reads them back. A failed read keeps the list as
+// written.
+void writeAndReload(MainState& st)
 {
-    saveDataFile(st, list, name);
-    loadListFile(list, st.appDir, name);
+    saveCollection(st);
+    reloadDataFile(st, st.RecordList, "a3.pvd");
+    reloadDataFile(st, st.NoteList, "a4.pvd");
 }
 
 } // namespace
 
 void savebuttClick(MainState& st)
 {
+    confirmOverwrite(st, {"a3.pvd", "a4.pvd"});
     withRealignOnError(st, [&] {
         if (!st.RecordList.empty()) {
             storeCurrentRecord(st);
@@ -103,10 +107,7 @@ void savebuttClick(MainState& st)
         if (!dropped.empty())
             st.NoteList.removeIf(
                 [&](const std::string& line) { return dropped.count(splitField(line, FKey)) != 0; });
-        saveDataFile(st, st.RecordList, "a3.pvd");
-        saveDataFile(st, st.NoteList, "a4.pvd");
-        loadListFile(st.RecordList, st.appDir, "a3.pvd");
-        loadListFile(st.NoteList, st.appDir, "a4.pvd");
+        writeAndReload(st);
         showFirstRecord(st);
     });
 }
@@ -120,12 +121,14 @@ void deletebuttonClick(MainState& st)
                            "Are you sure you want to delete " + st.ui.nameedit->text() + " ?",
                            MsgButtons::YesNo) != Answer::Yes)
         return;
+    confirmOverwrite(st, {"a3.pvd", "a4.pvd"});
     withRealignOnError(st, [&] {
         const std::string key = getField(st.RecordList, st.currentIndex, FKey);
         st.RecordList.remove(st.currentIndex);
-        writeAndReload(st.RecordList, st, "a3.pvd");
         st.NoteList.removeIf([&](const std::string& line) { return lineHasKey(line, key); });
-        writeAndReload(st.NoteList, st, "a4.pvd");
+        // Both files are replaced together, so the notes never outlive their
+        // record on disk.
+        writeAndReload(st);
         showFirstRecord(st);
     });
 }

@@ -1,5 +1,6 @@
 #include "pictures/attach.h"
 
+#include "pictures/pictureref.h"
 #include "pictures/showpicture.h"
 
 namespace bw {
@@ -9,11 +10,12 @@ namespace {
 // changes; the path reaches the record when it is next stored.
 void attachPicture(MainState& st)
 {
-    const std::optional<std::string> path = st.sys.openpic->execute();
+    const std::optional<Path> path = st.sys.openpic->execute();
     if (!path)
         return;
     loadPictureIntoBox(st, *path);
     st.picturePath = *path;
+    st.pictureField = pictureFieldFromPath(*path).value_or(std::string());
 }
 } // namespace
 

@@ -7,7 +7,7 @@ namespace bw {
 
 class QtImageLoader : public IImageLoader {
 public:
-    std::unique_ptr<Bitmap> load(const std::string& path) override;
+    std::unique_ptr<Bitmap> load(const Path& path) override;
 };
 
 } // namespace bw

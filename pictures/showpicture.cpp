@@ -2,7 +2,7 @@
 
 namespace bw {
 
-void loadPictureIntoBox(MainState& st, const std::string& path)
+void loadPictureIntoBox(MainState& st, const Path& path)
 {
     std::unique_ptr<Bitmap> bitmap = st.sys.loader->load(path);
     const int w = bitmap ? bitmap->width() : 0;

@@ -3,6 +3,8 @@
 #include <memory>
 #include <string>
 
+#include "platform/path.h"
+
 namespace bw {
 
 class Bitmap {
@@ -20,7 +22,7 @@ public:
     virtual ~IImageLoader() = default;
     // Always returns a bitmap, owned by the caller; a null one (isNull) for a
     // file it cannot read.
-    virtual std::unique_ptr<Bitmap> load(const std::string& path) = 0;
+    virtual std::unique_ptr<Bitmap> load(const Path& path) = 0;
 };
 
 } // namespace bw

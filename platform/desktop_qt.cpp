@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "platform/style_qt.h"
-#include "platform/text_qt.h"
+#include "platform/path_qt.h"
 
 namespace bw {
 
@@ -17,9 +17,9 @@ QtDesktop::QtDesktop(QWidget* owner, Opener opener)
 {
 }
 
-void QtDesktop::openDocument(const std::string& path)
+void QtDesktop::openDocument(const Path& path)
 {
-    const QString file = fromAnsi(path);
+    const QString file = pathToQt(path);
     QPointer<QWidget> owner(owner_);
     const bool owned = owner_ != nullptr;
     opener_(QUrl::fromLocalFile(file), [this, owner, owned, file] {

@@ -21,7 +21,7 @@ public:
 
     // A page the desktop cannot open is shown in a window of the program's
     // own; a missing page shows nothing.
-    void openDocument(const std::string& path) override;
+    void openDocument(const Path& path) override;
 
 private:
     void showOwnWindow(const QString& path);

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/path.h"
+
 namespace bw {
 
 // The kind gives the box its title ("Warning", "Error", "Information",
@@ -25,7 +27,7 @@ public:
 class IPictureDialog {
 public:
     virtual ~IPictureDialog() = default;
-    virtual std::optional<std::string> execute() = 0;
+    virtual std::optional<Path> execute() = 0;
 };
 
 // A save dialog: the full path of the file to write, or nothing. It opens on
@@ -41,7 +43,7 @@ class IDesktop {
 public:
     virtual ~IDesktop() = default;
     // Opens a document with the desktop's program for its type; no message.
-    virtual void openDocument(const std::string& path) = 0;
+    virtual void openDocument(const Path& path) = 0;
 };
 
 } // namespace bw

@@ -13,4 +13,21 @@ void showErrorBox(IMessageBoxes& boxes, const char* message) noexcept
     }
 }
 
+std::string errorBoxText(const std::exception& e)
+{
+    std::string text = e.what();
+    if (const auto* pe = dynamic_cast<const PlatformError*>(&e); pe && !pe->reason().empty())
+        text += "\n" + pe->reason();
+    return text;
+}
+
+void showErrorBox(IMessageBoxes& boxes, const std::exception& e) noexcept
+{
+    try {
+        showErrorBox(boxes, errorBoxText(e).c_str());
+    } catch (...) {
+        showErrorBox(boxes, e.what());
+    }
+}
+
 } // namespace bw

@@ -2,7 +2,7 @@
 
 #include <QFileDialog>
 
-#include "platform/text_qt.h"
+#include "platform/path_qt.h"
 
 namespace bw {
 
@@ -16,7 +16,7 @@ QStringList QtPictureDialog::filters()
     return {QStringLiteral("JPEG Image (*.jpg)"), QStringLiteral("GIF Image (*.gif)")};
 }
 
-std::optional<std::string> QtPictureDialog::execute()
+std::optional<Path> QtPictureDialog::execute()
 {
     QFileDialog dialog(parent_, title());
     dialog.setObjectName(QStringLiteral("openpic"));
@@ -26,7 +26,7 @@ std::optional<std::string> QtPictureDialog::execute()
     dialog.setDefaultSuffix(QStringLiteral("jpg"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return toAnsi(QFileInfo(dialog.selectedFiles().first()).absoluteFilePath());
+    return pathFromQt(QFileInfo(dialog.selectedFiles().first()).absoluteFilePath());
 }
 
 } // namespace bw

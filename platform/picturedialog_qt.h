@@ -11,7 +11,7 @@ namespace bw {
 class QtPictureDialog : public IPictureDialog {
 public:
     explicit QtPictureDialog(QWidget* parent) : parent_(parent) {}
-    std::optional<std::string> execute() override;
+    std::optional<Path> execute() override;
 
     static QString title();
     static QStringList filters();

@@ -58,13 +58,18 @@ std::vector<std::string> StringList::splitLines(const std::string& bytes)
     return out;
 }
 
-void StringList::loadFromFile(const std::string& path)
+void StringList::loadFromFile(const Path& path, FileState* state)
 {
-    lines_ = splitLines(readWholeFile(path));
+    lines_ = splitLines(readWholeFile(path, state));
     revision_.bump();
 }
 
-void StringList::saveToFile(const std::string& path) const
+FileState StringList::saveToFile(const Path& path) const
+{
+    return writeFileAtomically(path, joined());
+}
+
+std::string StringList::joined() const
 {
     std::size_t total = 0;
     for (const auto& l : lines_)
@@ -75,7 +80,7 @@ void StringList::saveToFile(const std::string& path) const
         bytes += l;
         bytes += "\r\n";
     }
-    writeFileAtomically(path, bytes);
+    return bytes;
 }
 
 } // namespace bw

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/atomicfile.h"
+
 namespace bw {
 
 class StringList {
@@ -46,10 +48,13 @@ public:
 
     // Replaces the contents with the file's lines. A line ends at CR LF, CR or
     // LF; the last one needs no end. "Cannot open file %s" when unreadable.
-    void loadFromFile(const std::string& path);
+    // state: what the file was as it was read.
+    void loadFromFile(const Path& path, FileState* state = nullptr);
     // Writes every line ended by CR LF, replacing the file in one rename so a
     // failure never leaves a torn file. "Cannot create file %s" on failure.
-    void saveToFile(const std::string& path) const;
+    FileState saveToFile(const Path& path) const;
+    // The file's bytes: every line ended by CR LF.
+    std::string joined() const;
 
     static std::vector<std::string> splitLines(const std::string& bytes);
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/bitmap.h"
+#include "platform/path.h"
 
 namespace bw {
 
@@ -13,7 +14,7 @@ class ISecondaryWindows {
 public:
     virtual ~ISecondaryWindows() = default;
     // "Amazing Info!": picks a fact from a2.pvd in appDir on activation.
-    virtual void showDidYouKnow(const std::string& appDir) = 0;
+    virtual void showDidYouKnow(const Path& appDir) = 0;
     // "A brief look at finances -- ": the twelve figures in table order.
     virtual void showFinances(const std::array<float, 12>& figures) = 0;
     // "SEARCH": OK sets searchText and searchKind (1 name, 2 style); Cancel or

@@ -5,33 +5,34 @@
 
 namespace bw {
 
-std::string appDirFromProgramPath(const std::string& programPath)
+Path appDirFromProgramPath(const Path& programPath)
 {
-    const auto slash = programPath.find_last_of('/');
-    return slash == std::string::npos ? std::string() : programPath.substr(0, slash);
+    return programPath.parent();
 }
 
-std::string dataFilePath(const std::string& appDir, const std::string& name)
+Path dataFilePath(const Path& appDir, const std::string& name)
 {
-    return appDir + "/" + name;
+    return appDir / name;
 }
 
-void loadListFile(StringList& list, const std::string& appDir, const std::string& name)
+void loadListFile(StringList& list, const Path& appDir, const std::string& name, FileState* state)
 {
-    const std::string path = dataFilePath(appDir, name);
-    if (fileExists(path))
-        list.loadFromFile(path);
+    const Path path = dataFilePath(appDir, name);
+    if (state)
+        *state = FileState{};
+    if (somethingAt(path))
+        list.loadFromFile(path, state);
 }
 
-void saveListFile(const StringList& list, const std::string& appDir, const std::string& name)
+void saveListFile(const StringList& list, const Path& appDir, const std::string& name)
 {
     list.saveToFile(dataFilePath(appDir, name));
 }
 
-DateOrder readDateOrder(const std::string& appDir)
+DateOrder readDateOrder(const Path& appDir)
 {
     StringList ini;
-    const std::string path = dataFilePath(appDir, "bindle.ini");
+    const Path path = dataFilePath(appDir, "bindle.ini");
     if (!fileExists(path))
         return DateOrder::MonthFirst;
     ini.loadFromFile(path);

@@ -31,8 +31,7 @@ QFont serif(int pixels, bool bold, bool italic)
 }
 } // namespace
 
-Tdidyano::Tdidyano(QWidget* owner, std::string appDir, IMessageBoxes& boxes,
-                   std::function<std::time_t()> clock)
+Tdidyano::Tdidyano(QWidget* owner, Path appDir, IMessageBoxes& boxes, std::function<std::time_t()> clock)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), appDir_(std::move(appDir)),
       boxes_(boxes), clock_(clock ? std::move(clock) : std::function<std::time_t()>(factClock))
 {
@@ -87,7 +86,7 @@ void Tdidyano::BitBtn1Click()
     accept();
 }
 
-void showDidYouKnowWindow(QWidget* owner, const std::string& appDir, IMessageBoxes& boxes)
+void showDidYouKnowWindow(QWidget* owner, const Path& appDir, IMessageBoxes& boxes)
 {
     Tdidyano didyano(owner, appDir, boxes);
     didyano.exec();

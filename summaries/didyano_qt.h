@@ -14,8 +14,7 @@ namespace bw {
 class Tdidyano : public QDialog {
 public:
     // clock: seconds for the choice of the fact; the real clock by default.
-    Tdidyano(QWidget* owner, std::string appDir, IMessageBoxes& boxes,
-             std::function<std::time_t()> clock = {});
+    Tdidyano(QWidget* owner, Path appDir, IMessageBoxes& boxes, std::function<std::time_t()> clock = {});
 
     // Picks a fact afresh; an error is shown through boxes and leaves the
     // fact empty.
@@ -23,7 +22,7 @@ public:
     void BitBtn1Click();
 
 private:
-    std::string appDir_;
+    Path appDir_;
     IMessageBoxes& boxes_;
     std::function<std::time_t()> clock_;
     QLabel* alabel_;
@@ -31,6 +30,6 @@ private:
 
 // "Amazing Info!", modal over owner (which may be null); errors of its
 // activation are shown through boxes.
-void showDidYouKnowWindow(QWidget* owner, const std::string& appDir, IMessageBoxes& boxes);
+void showDidYouKnowWindow(QWidget* owner, const Path& appDir, IMessageBoxes& boxes);
 
 } // namespace bw

@@ -7,7 +7,7 @@
 
 namespace bw {
 
-std::string chooseFact(const std::string& appDir, std::time_t nowSeconds)
+std::string chooseFact(const Path& appDir, std::time_t nowSeconds)
 {
     // Read anew on every showing: the file may have been edited meanwhile.
     StringList facts;

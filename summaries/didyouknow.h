@@ -11,7 +11,7 @@ namespace bw {
 // the clock in seconds, so the same second gives the same fact. A missing
 // file raises "Cannot open file %s"; a file without lines
 // "List index out of bounds (0)".
-std::string chooseFact(const std::string& appDir, std::time_t nowSeconds);
+std::string chooseFact(const Path& appDir, std::time_t nowSeconds);
 
 // The current time in seconds, as the window seeds with it.
 std::time_t factClock();

@@ -12,7 +12,7 @@ namespace {
 struct Facts {
     test::TempDir dir;
     void write(const std::string& bytes) const { test::writeFile(dir.path + "/a2.pvd", bytes); }
-    std::string pick(std::time_t t) const { return chooseFact(dir.path, t); }
+    std::string pick(std::time_t t) const { return chooseFact(dir.root(), t); }
 };
 
 TEST(DidYouKnow, SingleLineIsAlwaysShown)
@@ -89,7 +89,7 @@ TEST(DidYouKnow, MissingFileNamesItsFullPath)
 {
     test::TempDir dir;
     try {
-        chooseFact(dir.path, 7);
+        chooseFact(dir.root(), 7);
         FAIL() << "no error";
     } catch (const PlatformError& e) {
         EXPECT_EQ(std::string(e.what()), "Cannot open file " + dir.path + "/a2.pvd");
@@ -111,7 +111,7 @@ TEST(DidYouKnow, EmptyFileHasNoLineZero)
 TEST(DidYouKnow, Image9OpensTheWindowForTheProgramFolder)
 {
     test::Harness h;
-    h.st.appDir = h.dir.path;
+    h.st.appDir = h.root();
     h.run([&] { Image9Click(h.st); });
     EXPECT_EQ(h.windows.shown, std::vector<std::string>{"didyano:" + h.dir.path});
 }

@@ -195,8 +195,9 @@ public:
 // Bitmaps by path; any other path loads as a null bitmap.
 class FakeImageLoader : public IImageLoader {
 public:
-    std::unique_ptr<Bitmap> load(const std::string& path) override
+    std::unique_ptr<Bitmap> load(const Path& file) override
     {
+        const std::string& path = file.native();
         loaded.push_back(path);
         auto it = sizes.find(path);
         if (it == sizes.end())
@@ -209,10 +210,12 @@ public:
 
 class FakePictureDialog : public IPictureDialog {
 public:
-    std::optional<std::string> execute() override
+    std::optional<Path> execute() override
     {
         ++runs;
-        return choice;
+        if (!choice)
+            return std::nullopt;
+        return Path::fromNative(*choice);
     }
     std::optional<std::string> choice;
     int runs = 0;
@@ -261,14 +264,14 @@ private:
 
 class FakeDesktop : public IDesktop {
 public:
-    void openDocument(const std::string& p) override { opened.push_back(p); }
+    void openDocument(const Path& p) override { opened.push_back(p.native()); }
     std::vector<std::string> opened;
 };
 
 // Records each window shown; the search window answers from a script.
 class FakeWindows : public ISecondaryWindows {
 public:
-    void showDidYouKnow(const std::string& appDir) override { shown.push_back("didyano:" + appDir); }
+    void showDidYouKnow(const Path& appDir) override { shown.push_back("didyano:" + appDir.native()); }
     void showFinances(const std::array<float, 12>& f) override
     {
         shown.push_back("finform");

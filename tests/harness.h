@@ -24,6 +24,7 @@ public:
     ~TempDir() { std::filesystem::remove_all(path); }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
+    Path root() const { return Path::fromNative(path); }
     std::string path;
 };
 
@@ -72,7 +73,15 @@ struct Harness : FakeControls {
     Harness(const Harness&) = delete;
     Harness& operator=(const Harness&) = delete;
 
-    std::string file(const std::string& name) const { return dir.path + "/" + name; }
+    // The program folder: the temporary folder, or a folder made inside it.
+    std::string home = dir.path;
+    void moveInto(const std::string& folderName)
+    {
+        home = dir.path + "/" + folderName;
+        std::filesystem::create_directories(home);
+    }
+    Path root() const { return Path::fromNative(home); }
+    std::string file(const std::string& name) const { return home + "/" + name; }
     void write(const std::string& name, const std::string& bytes) const { writeFile(file(name), bytes); }
     std::string read(const std::string& name) const { return readFile(file(name)); }
     bool exists(const std::string& name) const { return std::filesystem::exists(file(name)); }
@@ -80,7 +89,7 @@ struct Harness : FakeControls {
     // Starts the program in the folder; errors are shown as the window would.
     void start()
     {
-        runHandler(boxes, [this] { FormCreate(st, dir.path + "/bindlewick"); });
+        runHandler(boxes, [this] { FormCreate(st, root() / "bindlewick"); });
     }
     // Starts on a collection of these record lines and note lines.
     void startWith(const std::vector<std::string>& records, const std::vector<std::string>& notes = {})

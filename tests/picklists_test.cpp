@@ -111,7 +111,7 @@ TEST(PickLists, AFailedWriteKeepsTheEntryForThisRunAndTheNextAdditionSavesIt)
     h.run([&] { condlist2KeyUp(h.st, 13); });
     failWritesAfterBytes(std::nullopt);
     EXPECT_EQ(h.boxes.shown.back().kind, MsgKind::Error);
-    EXPECT_EQ(h.boxes.shown.back().text, "Cannot create file " + h.file("a1.pvd"));
+    EXPECT_EQ(h.boxes.shown.back().text, "Cannot create file " + h.file("a1.pvd") + "\nNo space left on device");
     EXPECT_EQ(h.condlist2.item(5), "Torn");
     h.condlist2.type("Faded");
     h.boxes.answer(Answer::Yes);

@@ -58,7 +58,7 @@ TEST_P(PicAttach, ShowsTheChosenFileAndRemembersItsPath)
 {
     test::Harness h;
     h.st.RecordList.add("AbcDefGh|Bear|4001|||||||||0|0|0|0|0|/old/bear.jpg");
-    h.st.picturePath = "/old/bear.jpg";
+    h.st.picturePath = Path::fromNative("/old/bear.jpg");
     h.loader.sizes["/home/me/pics/otter.jpg"] = {320, 240};
     h.openpic.choice = "/home/me/pics/otter.jpg";
 
@@ -70,7 +70,7 @@ TEST_P(PicAttach, ShowsTheChosenFileAndRemembersItsPath)
     EXPECT_EQ(h.beanimg.bitmap()->width(), 320);
     EXPECT_EQ(h.beanimg.rect, (Rect{0, 0, 320, 240}));
     EXPECT_EQ(h.scroll1.calls, (std::vector<std::string>{"v0", "h0"}));
-    EXPECT_EQ(h.st.picturePath, "/home/me/pics/otter.jpg");
+    EXPECT_EQ(h.st.picturePath.native(), "/home/me/pics/otter.jpg");
     // Only the window changed: the record and the disk wait for the next store.
     EXPECT_EQ(h.st.RecordList.at(0), "AbcDefGh|Bear|4001|||||||||0|0|0|0|0|/old/bear.jpg");
     EXPECT_FALSE(h.exists("a3.pvd"));
@@ -80,7 +80,7 @@ TEST_P(PicAttach, ShowsTheChosenFileAndRemembersItsPath)
 TEST_P(PicAttach, CancelChangesNothing)
 {
     test::Harness h;
-    h.st.picturePath = "/old/bear.jpg";
+    h.st.picturePath = Path::fromNative("/old/bear.jpg");
     h.beanimg.bmp = std::make_unique<test::FakeBitmap>(50, 60, "/old/bear.jpg");
     h.beanimg.rect = {0, 0, 50, 60};
     h.openpic.choice = std::nullopt;
@@ -89,7 +89,7 @@ TEST_P(PicAttach, CancelChangesNothing)
 
     EXPECT_EQ(h.openpic.runs, 1);
     EXPECT_TRUE(h.loader.loaded.empty());
-    EXPECT_EQ(h.st.picturePath, "/old/bear.jpg");
+    EXPECT_EQ(h.st.picturePath.native(), "/old/bear.jpg");
     ASSERT_NE(h.beanimg.bitmap(), nullptr);
     EXPECT_EQ(static_cast<const test::FakeBitmap*>(h.beanimg.bitmap())->source, "/old/bear.jpg");
     EXPECT_EQ(h.beanimg.rect, (Rect{0, 0, 50, 60}));
@@ -108,7 +108,7 @@ TEST(PicAttach, UnreadableFileLeavesAnEmptyPictureButKeepsThePath)
     h.openpic.choice = "/home/me/pics/broken.gif"; // the fake loader knows no size for it
     h.run([&] { beanimgDblClick(h.st); });
     EXPECT_EQ(h.beanimg.rect, (Rect{0, 0, 0, 0}));
-    EXPECT_EQ(h.st.picturePath, "/home/me/pics/broken.gif");
+    EXPECT_EQ(h.st.picturePath.native(), "/home/me/pics/broken.gif");
     EXPECT_TRUE(h.boxes.shown.empty());
 }
 

@@ -205,7 +205,7 @@ TEST_F(PrintTest, SheetPictureIsTripledAndCentredAtTheTop)
         fresh.printer.width = c.pageWidth;
         // Attached and not stored yet: the record's picture field is still empty.
         fresh.st.RecordList.add(line(Rec{}));
-        fresh.st.picturePath = "/pics/bongo.jpg";
+        fresh.st.picturePath = Path::fromNative("/pics/bongo.jpg");
         fresh.beanimg.setBitmap(std::make_unique<test::FakeBitmap>(c.w, c.h));
         fresh.run([&] { printthisClick(fresh.st); });
         const auto& s = *fresh.printer.last;
@@ -269,7 +269,7 @@ TEST_F(PrintTest, SheetShrinksALargePictureToLeaveEveryLineOnThePage)
 TEST_F(PrintTest, SheetWithAnUnreadablePictureDrawsNothingAndStartsAtTheTop)
 {
     add(Rec{});
-    h.st.picturePath = "/pics/missing.jpg";
+    h.st.picturePath = Path::fromNative("/pics/missing.jpg");
     for (bool emptyBitmap : {false, true}) {
         SCOPED_TRACE(emptyBitmap ? "empty bitmap" : "no bitmap");
         h.beanimg.setBitmap(emptyBitmap ? std::make_unique<test::FakeBitmap>(0, 0) : nullptr);

@@ -127,7 +127,7 @@ TEST_F(RecordTest, IndexThatIsNoNumberIsReportedAfterTheWholeRecordIsShown)
     EXPECT_EQ(h.condlist2.index, 3);
     EXPECT_EQ(h.condlist3.index, -1);
     EXPECT_EQ(h.memo.value, std::vector<std::string>{"bad note"});
-    EXPECT_EQ(h.st.picturePath, h.file("bean.png"));
+    EXPECT_EQ(h.st.picturePath.native(), h.file("bean.png"));
     EXPECT_EQ(h.beanimg.rect, (Rect{0, 0, 40, 30}));
     EXPECT_TRUE(h.st.trackNoteEdits);
 
@@ -147,7 +147,7 @@ TEST_F(RecordTest, BarePictureNameIsAFileInTheProgramFolder)
     start({joinFields(
         {"AbcDefGh", "Bear", "", "", "", "", "", "", "", "", "0", "0", "0", "0", "0", "bean.jpg"})});
 
-    EXPECT_EQ(h.st.picturePath, h.dir.path + "/bean.jpg");
+    EXPECT_EQ(h.st.picturePath.native(), h.dir.path + "/bean.jpg");
     EXPECT_EQ(h.loader.loaded, std::vector<std::string>{h.dir.path + "/bean.jpg"});
     ASSERT_NE(h.beanimg.bitmap(), nullptr);
     EXPECT_EQ(h.beanimg.rect, (Rect{0, 0, 320, 240}));
@@ -167,7 +167,7 @@ TEST_F(RecordTest, FullPathIsTakenAsItStands)
     h.write("pics/gif.gif", "gif");
     start({joinFields({"AbcDefGh", "Bear", "", "", "", "", "", "", "", "", "0", "0", "0", "0", "0",
                        h.file("pics/gif.gif")})});
-    EXPECT_EQ(h.st.picturePath, h.file("pics/gif.gif"));
+    EXPECT_EQ(h.st.picturePath.native(), h.file("pics/gif.gif"));
     EXPECT_EQ(h.loader.loaded, std::vector<std::string>{h.file("pics/gif.gif")});
 }
 
@@ -184,7 +184,7 @@ TEST_P(NoPictureTest, ShortPictureFieldIsNoPicture)
         h.write(GetParam().field, "x");
     start({joinFields(
         {"AbcDefGh", "Bear", "", "", "", "", "", "", "", "", "0", "0", "0", "0", "0", GetParam().field})});
-    EXPECT_EQ(h.st.picturePath, "");
+    EXPECT_EQ(h.st.picturePath.native(), "");
     EXPECT_TRUE(h.loader.loaded.empty());
     EXPECT_TRUE(h.boxes.shown.empty());
     EXPECT_FALSE(isRecordModified(h.st));
@@ -225,12 +225,14 @@ TEST_P(MissingPictureTest, AsksWhetherToDeleteTheReference)
     // The line itself changes only when it is stored.
     EXPECT_EQ(h.st.RecordList.at(0), line);
 
-    const std::string resolved =
-        std::string(c.field).find_first_of("/\\") == std::string::npos ? h.file(c.field) : c.field;
-    EXPECT_EQ(h.st.picturePath, c.keepsPath ? resolved : "");
+    // Looked for in the program folder, never the current one; a bare name
+    // is stored as the full path, another system's path as it was.
+    const std::string resolved = h.file(c.field);
+    const std::string kept = std::string(c.field).find('\\') == std::string::npos ? resolved : c.field;
+    EXPECT_EQ(h.st.picturePath.native(), c.keepsPath ? resolved : "");
     EXPECT_EQ(isRecordModified(h.st), c.keepsPath);
     storeCurrentRecord(h.st);
-    EXPECT_EQ(stored(0, FPicture), c.keepsPath ? resolved : "");
+    EXPECT_EQ(stored(0, FPicture), c.keepsPath ? kept : "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, MissingPictureTest,
@@ -257,21 +259,22 @@ TEST_P(ModifiedTest, EachControlCountsOnItsOwn)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ModifiedTest,
-    ::testing::Values(EditCase{"name", [](test::Harness& h) { h.nameedit.value = "bear"; }},
-                      EditCase{"style", [](test::Harness& h) { h.styleedit.value += "x"; }},
-                      EditCase{"birthday", [](test::Harness& h) { h.bdayedit.value = "1225199"; }},
-                      EditCase{"retired", [](test::Harness& h) { h.rdayedit.value = ""; }},
-                      EditCase{"purchaseDate", [](test::Harness& h) { h.pdayedit.value = "03041998"; }},
-                      EditCase{"sellDate", [](test::Harness& h) { h.sdayedit.value = "05062002"; }},
-                      EditCase{"purchasePrice", [](test::Harness& h) { h.buyedit.value = "4.5"; }},
-                      EditCase{"sellPrice", [](test::Harness& h) { h.selledit.value = "12.00"; }},
-                      EditCase{"marketValue", [](test::Harness& h) { h.valedit.value = "7.26"; }},
-                      EditCase{"manufacturer", [](test::Harness& h) { h.mfglist.setItemIndex(0); }},
-                      EditCase{"generation", [](test::Harness& h) { h.genlist.setItemIndex(5); }},
-                      EditCase{"general", [](test::Harness& h) { h.condlist1.setItemIndex(-1); }},
-                      EditCase{"hangTag", [](test::Harness& h) { h.condlist2.setItemIndex(0); }},
-                      EditCase{"tushTag", [](test::Harness& h) { h.condlist3.setItemIndex(1); }},
-                      EditCase{"picture", [](test::Harness& h) { h.st.picturePath = "/pics/new.jpg"; }}),
+    ::testing::Values(
+        EditCase{"name", [](test::Harness& h) { h.nameedit.value = "bear"; }},
+        EditCase{"style", [](test::Harness& h) { h.styleedit.value += "x"; }},
+        EditCase{"birthday", [](test::Harness& h) { h.bdayedit.value = "1225199"; }},
+        EditCase{"retired", [](test::Harness& h) { h.rdayedit.value = ""; }},
+        EditCase{"purchaseDate", [](test::Harness& h) { h.pdayedit.value = "03041998"; }},
+        EditCase{"sellDate", [](test::Harness& h) { h.sdayedit.value = "05062002"; }},
+        EditCase{"purchasePrice", [](test::Harness& h) { h.buyedit.value = "4.5"; }},
+        EditCase{"sellPrice", [](test::Harness& h) { h.selledit.value = "12.00"; }},
+        EditCase{"marketValue", [](test::Harness& h) { h.valedit.value = "7.26"; }},
+        EditCase{"manufacturer", [](test::Harness& h) { h.mfglist.setItemIndex(0); }},
+        EditCase{"generation", [](test::Harness& h) { h.genlist.setItemIndex(5); }},
+        EditCase{"general", [](test::Harness& h) { h.condlist1.setItemIndex(-1); }},
+        EditCase{"hangTag", [](test::Harness& h) { h.condlist2.setItemIndex(0); }},
+        EditCase{"tushTag", [](test::Harness& h) { h.condlist3.setItemIndex(1); }},
+        EditCase{"picture", [](test::Harness& h) { h.st.picturePath = Path::fromNative("/pics/new.jpg"); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RecordTest, EditUndoneAndNotesAndListTextDoNotCount)
@@ -310,7 +313,8 @@ TEST_F(RecordTest, StoreBuildsTheLineFromTheWindow)
     EXPECT_EQ(h.st.shown.name, "Bear");
     EXPECT_TRUE(isRecordModified(h.st));
 
-    h.st.picturePath = "/home/me/pics/patti.jpg";
+    h.st.picturePath = Path::fromNative("/home/me/pics/patti.jpg");
+    h.st.pictureField = "/home/me/pics/patti.jpg";
     storeCurrentRecord(h.st);
     const std::string line = h.st.RecordList.at(0);
     EXPECT_EQ(countOf(line, '|'), 15);

@@ -104,7 +104,7 @@ TEST(Startup, AnUnreadableFileIsShownAndTheWindowWorksWithWhatLoaded)
     h.start();
     ASSERT_EQ(h.boxes.shown.size(), 1u);
     EXPECT_EQ(h.boxes.shown[0].kind, MsgKind::Error);
-    EXPECT_EQ(h.boxes.shown[0].text, "Cannot open file " + h.file("a4.pvd"));
+    EXPECT_EQ(h.boxes.shown[0].text, "Cannot open file " + h.file("a4.pvd") + "\nIs a directory");
     EXPECT_EQ(h.mfglist.item(7), "Mine");
 }
 
@@ -121,11 +121,11 @@ TEST_P(UnreadableAtStartTest, TheRestLoadsAndTheFileIsNeverOverwritten)
     h.write("a4.pvd", a4);
     h.write("a1.pvd", a1);
     h.write("bindle.ini", ini);
-    failReadsOf(h.file(unread));
+    failReadsOf(h.root() / unread);
     h.start();
-    failReadsOf("");
+    failReadsOf(Path());
     ASSERT_FALSE(h.boxes.shown.empty());
-    EXPECT_EQ(h.boxes.shown[0].text, "Cannot open file " + h.file(unread));
+    EXPECT_EQ(h.boxes.shown[0].text, "Cannot open file " + h.file(unread) + "\nInput/output error");
     if (unread != "a3.pvd") {
         EXPECT_EQ(h.rlabel.value, "Record 1 of 2");
     }
@@ -217,7 +217,7 @@ TEST(Shutdown, AFailedWriteIsReportedAndTheOldFileStays)
     h.close();
     failWritesAfterBytes(std::nullopt);
     ASSERT_EQ(h.boxes.shown.size(), 1u);
-    EXPECT_EQ(h.boxes.shown[0].text, "Cannot create file " + h.file("a3.pvd"));
+    EXPECT_EQ(h.boxes.shown[0].text, "Cannot create file " + h.file("a3.pvd") + "\nNo space left on device");
     EXPECT_EQ(h.read("a3.pvd"), records(1));
 }
 

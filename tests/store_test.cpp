@@ -99,9 +99,9 @@ TEST(Store, LineEndingsOnReadingAndWriting)
     test::TempDir dir;
     test::writeFile(dir.path + "/a3.pvd", "one\r\ntwo\rthree\nfour");
     StringList list;
-    loadListFile(list, dir.path, "a3.pvd");
+    loadListFile(list, dir.root(), "a3.pvd");
     EXPECT_EQ(list.lines(), (std::vector<std::string>{"one", "two", "three", "four"}));
-    saveListFile(list, dir.path, "a3.pvd");
+    saveListFile(list, dir.root(), "a3.pvd");
     EXPECT_EQ(test::readFile(dir.path + "/a3.pvd"), "one\r\ntwo\r\nthree\r\nfour\r\n");
 }
 
@@ -111,9 +111,9 @@ TEST(Store, BytesAreNotConverted)
     const std::string bytes = "Caf\xe9|\x80uro\r\n";
     test::writeFile(dir.path + "/a4.pvd", bytes);
     StringList list;
-    loadListFile(list, dir.path, "a4.pvd");
+    loadListFile(list, dir.root(), "a4.pvd");
     EXPECT_EQ(list.at(0), "Caf\xe9|\x80uro");
-    saveListFile(list, dir.path, "a4.pvd");
+    saveListFile(list, dir.root(), "a4.pvd");
     EXPECT_EQ(test::readFile(dir.path + "/a4.pvd"), bytes);
 }
 
@@ -122,7 +122,7 @@ TEST(Store, MissingFileLeavesTheListAsItWas)
     test::TempDir dir;
     StringList list;
     list.add("kept");
-    loadListFile(list, dir.path, "a1.pvd");
+    loadListFile(list, dir.root(), "a1.pvd");
     EXPECT_EQ(list.lines(), std::vector<std::string>{"kept"});
 }
 
@@ -130,7 +130,7 @@ TEST(Store, EmptyListSavesAnEmptyFile)
 {
     test::TempDir dir;
     StringList list;
-    saveListFile(list, dir.path, "a4.pvd");
+    saveListFile(list, dir.root(), "a4.pvd");
     EXPECT_EQ(test::readFile(dir.path + "/a4.pvd"), "");
 }
 
@@ -143,7 +143,7 @@ TEST(Store, FailedWriteLeavesTheOldFileWholeAndReportsIt)
         list.add("record line " + std::to_string(i));
     failWritesAfterBytes(10);
     try {
-        saveListFile(list, dir.path, "a3.pvd");
+        saveListFile(list, dir.root(), "a3.pvd");
         failWritesAfterBytes(std::nullopt);
         FAIL() << "no error";
     } catch (const PlatformError& e) {
@@ -164,7 +164,7 @@ TEST(Store, SavingKeepsPermissionsAndWritesThroughALink)
     std::filesystem::create_symlink(dir.path + "/real/a3.pvd", dir.path + "/a3.pvd");
     StringList list;
     list.add("new");
-    saveListFile(list, dir.path, "a3.pvd");
+    saveListFile(list, dir.root(), "a3.pvd");
     EXPECT_TRUE(std::filesystem::is_symlink(dir.path + "/a3.pvd"));
     EXPECT_EQ(test::readFile(dir.path + "/real/a3.pvd"), "new\r\n");
     EXPECT_EQ(std::filesystem::status(dir.path + "/real/a3.pvd").permissions(),
@@ -175,7 +175,8 @@ TEST(Store, UnwritableFolderReportsCannotCreate)
 {
     StringList list;
     list.add("x");
-    EXPECT_THROW(saveListFile(list, "/nonexistent-folder-for-bindlewick", "a3.pvd"), PlatformError);
+    EXPECT_THROW(saveListFile(list, Path::fromNative("/nonexistent-folder-for-bindlewick"), "a3.pvd"),
+                 PlatformError);
 }
 
 TEST(Store, ExistingButUnreadableFileReportsCannotOpen)
@@ -183,7 +184,7 @@ TEST(Store, ExistingButUnreadableFileReportsCannotOpen)
     test::TempDir dir;
     std::filesystem::create_directory(dir.path + "/a3.pvd"); // exists, cannot be read as a file
     StringList list;
-    EXPECT_THROW(list.loadFromFile(dir.path + "/a3.pvd"), PlatformError);
+    EXPECT_THROW(list.loadFromFile(dir.root() / "a3.pvd"), PlatformError);
 }
 
 struct IniCase {
@@ -198,7 +199,7 @@ TEST_P(DateOrderTest, FirstLineDecides)
     test::TempDir dir;
     if (GetParam().content)
         test::writeFile(dir.path + "/bindle.ini", GetParam().content);
-    EXPECT_EQ(readDateOrder(dir.path), GetParam().expected);
+    EXPECT_EQ(readDateOrder(dir.root()), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -211,8 +212,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Store, AppDirIsTheProgramFolder)
 {
-    EXPECT_EQ(appDirFromProgramPath("/home/me/Bindlewick/bindlewick"), "/home/me/Bindlewick");
-    EXPECT_EQ(dataFilePath("/home/me/Bindlewick", "a3.pvd"), "/home/me/Bindlewick/a3.pvd");
+    const Path dir = appDirFromProgramPath(Path::fromNative("/home/me/Bindlewick/bindlewick"));
+    EXPECT_EQ(dir.native(), "/home/me/Bindlewick");
+    EXPECT_EQ(dataFilePath(dir, "a3.pvd").native(), "/home/me/Bindlewick/a3.pvd");
 }
 
 } // namespace

@@ -366,7 +366,7 @@ TEST_F(MainWindow, SavingAndExportItemsAskForAFileAndWriteIt)
 TEST_F(MainWindow, ErrorOfAHandlerIsShownAndTheWindowGoesOn)
 {
     MainHandlers h;
-    h.addbuttonClick = [](MainState&) { throwCannotCreate("/nowhere/a3.pvd"); };
+    h.addbuttonClick = [](MainState&) { throwCannotCreate(Path::fromNative("/nowhere/a3.pvd")); };
     open(std::move(h));
     mouseAt(window.get(), centreOf(*window, "addbutton"), Gesture::Click);
     const auto asked = QtMessageBoxes::takeAsked();
@@ -379,16 +379,16 @@ TEST_F(MainWindow, ErrorOfAHandlerIsShownAndTheWindowGoesOn)
 TEST_F(MainWindow, AnErrorInsideFormCreateLeavesAWorkingWindow)
 {
     MainHandlers h;
-    h.FormCreate = [](MainState& st, const std::string& path) {
+    h.FormCreate = [](MainState& st, const Path& path) {
         st.appDir = appDirFromProgramPath(path);
-        throwCannotOpen(st.appDir + "/a1.pvd");
+        throwCannotOpen(st.appDir / "a1.pvd");
     };
     open(std::move(h));
     const auto asked = QtMessageBoxes::takeAsked();
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].kind, MsgKind::Error);
     EXPECT_EQ(asked[0].text, "Cannot open file " + dir.path + "/a1.pvd");
-    EXPECT_EQ(window->state().appDir, dir.path);
+    EXPECT_EQ(window->state().appDir.native(), dir.path);
 }
 
 // ------------------------------------------------------------ real handlers
@@ -488,7 +488,7 @@ TEST_F(MainWindow, AFailedCloseAsksBeforeLosingTheCollection)
     MainHandlers h;
     h.FormClose = [&closes](MainState&) {
         ++closes;
-        throwCannotCreate("a3.pvd");
+        throwCannotCreate(Path::fromNative("a3.pvd"));
     };
     open(std::move(h));
 
@@ -507,6 +507,27 @@ TEST_F(MainWindow, AFailedCloseAsksBeforeLosingTheCollection)
     EXPECT_TRUE(window->close());
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(closes, 2);
+}
+
+TEST_F(MainWindow, ClosingOverAFileChangedOnDiskAsksAndNoKeepsTheWindowOpen)
+{
+    writeRecords(2);
+    open();
+    const std::string external = recordLine("KeyZzzzz", "Restored from a backup") + "\r\n";
+    writeFile(file("a3.pvd"), external);
+
+    QtMessageBoxes::setNextAnswer(Answer::No);
+    EXPECT_FALSE(window->close());
+    auto asked = QtMessageBoxes::takeAsked();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].kind, MsgKind::Confirm);
+    EXPECT_EQ(asked[0].buttons, MsgButtons::YesNoDefaultNo);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(readFile(file("a3.pvd")), external);
+
+    QtMessageBoxes::setNextAnswer(Answer::Yes);
+    EXPECT_TRUE(window->close());
+    EXPECT_NE(readFile(file("a3.pvd")).find("Bean 2"), std::string::npos);
 }
 
 // ------------------------------------------------------------ the slider

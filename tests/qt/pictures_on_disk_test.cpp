@@ -21,7 +21,7 @@ class LoaderTest : public ::testing::TestWithParam<PictureCase> {};
 TEST_P(LoaderTest, ReadsTheFormatsAtTheirOwnSize)
 {
     QtImageLoader loader;
-    const auto bitmap = loader.load(Fixtures + GetParam().file);
+    const auto bitmap = loader.load(Path::fromNative(Fixtures + GetParam().file));
     ASSERT_NE(bitmap, nullptr);
     EXPECT_FALSE(bitmap->isNull()) << GetParam().file;
     EXPECT_EQ(bitmap->width(), GetParam().width);
@@ -38,7 +38,7 @@ TEST(Loader, AFileItCannotReadGivesANullBitmap)
     writeFile(dir.path + "/notes.jpg", "not a picture");
     QtImageLoader loader;
     for (const std::string& path : {dir.path + "/notes.jpg", dir.path + "/missing.gif"}) {
-        const auto bitmap = loader.load(path);
+        const auto bitmap = loader.load(Path::fromNative(path));
         ASSERT_NE(bitmap, nullptr);
         EXPECT_TRUE(bitmap->isNull());
         EXPECT_EQ(bitmap->width(), 0);
@@ -57,7 +57,7 @@ TEST_F(PicturesInTheWindow, ARecordsPictureShowsAtItsSizeByBareNameOrPath)
     open();
     auto* beanimg = control<QLabel>("beanimg");
     EXPECT_EQ(beanimg->size(), QSize(40, 30));
-    EXPECT_EQ(window->state().picturePath, file("bear.jpg"));
+    EXPECT_EQ(window->state().picturePath.native(), file("bear.jpg"));
     window->state().ui.recordslide->setPosition(1);
     EXPECT_EQ(beanimg->size(), QSize(24, 18));
     EXPECT_TRUE(QtMessageBoxes::takeAsked().empty());

@@ -167,7 +167,7 @@ TEST(QtDidYouKnow, ShowsAFactFromTheFile)
     DidWindow d;
     d.write("Tags fade in sunlight.\r\nA tush tag | is sewn in.\r\nKeep them dry.\r\n");
     const std::time_t second = 1300000000;
-    Tdidyano w(nullptr, d.dir.path, d.boxes, [=] { return second; });
+    Tdidyano w(nullptr, d.dir.root(), d.boxes, [=] { return second; });
     showActive(w);
 
     EXPECT_EQ(w.windowTitle(), "Amazing Info!");
@@ -181,7 +181,7 @@ TEST(QtDidYouKnow, ShowsAFactFromTheFile)
     EXPECT_EQ(title->palette().color(QPalette::WindowText), QColor(0, 0, 128));
     ASSERT_NE(factLabel(w), nullptr);
     EXPECT_EQ(factLabel(w)->size(), QSize(307, 113));
-    EXPECT_EQ(factLabel(w)->text().toStdString(), chooseFact(d.dir.path, second));
+    EXPECT_EQ(factLabel(w)->text().toStdString(), chooseFact(d.dir.root(), second));
     EXPECT_TRUE(d.boxes.shown.empty());
 
     w.findChild<QPushButton*>("BitBtn1")->click();
@@ -192,7 +192,7 @@ TEST(QtDidYouKnow, FactIsShownAsPlainText)
 {
     DidWindow d;
     d.write("<b>Bold</b> & brave\r\n");
-    Tdidyano w(nullptr, d.dir.path, d.boxes);
+    Tdidyano w(nullptr, d.dir.root(), d.boxes);
     showActive(w);
     EXPECT_EQ(factLabel(w)->text(), "<b>Bold</b> & brave");
     EXPECT_EQ(factLabel(w)->textFormat(), Qt::PlainText);
@@ -201,10 +201,10 @@ TEST(QtDidYouKnow, FactIsShownAsPlainText)
 TEST(QtDidYouKnow, MissingFileShowsTheErrorAndStaysOpenEmpty)
 {
     DidWindow d;
-    Tdidyano w(nullptr, d.dir.path, d.boxes);
+    Tdidyano w(nullptr, d.dir.root(), d.boxes);
     showActive(w);
     QApplication::processEvents();
-    EXPECT_EQ(d.boxes.texts(), std::vector<std::string>{"Cannot open file " + d.dir.path + "/a2.pvd"});
+    EXPECT_EQ(d.boxes.texts(), std::vector<std::string>{"Cannot open file " + d.dir.path + "/a2.pvd\nNo such file or directory"});
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(factLabel(w)->text(), "");
 }
@@ -212,10 +212,10 @@ TEST(QtDidYouKnow, MissingFileShowsTheErrorAndStaysOpenEmpty)
 TEST(QtDidYouKnow, EveryShippedFactFitsTheLabel)
 {
     StringList facts;
-    facts.loadFromFile(BW_SOURCE_DIR "/shipped/a2.pvd");
+    facts.loadFromFile(Path::fromNative(BW_SOURCE_DIR "/shipped/a2.pvd"));
     ASSERT_GE(facts.count(), 40);
     test::FakeMessageBoxes boxes;
-    Tdidyano w(nullptr, BW_SOURCE_DIR "/shipped", boxes);
+    Tdidyano w(nullptr, Path::fromNative(BW_SOURCE_DIR "/shipped"), boxes);
     QLabel* label = factLabel(w);
     for (const auto& fact : facts.lines()) {
         EXPECT_FALSE(fact.empty());

@@ -1,0 +1,50 @@
+#include "pictures/pictureref.h"
+
+#include "platform/ansi.h"
+
+namespace bw {
+
+namespace {
+// Shorter fields ("0" in a new record) mean no picture.
+constexpr std::size_t MinPictureField = 4;
+} // namespace
+
+Path picturePathFromField(const std::string& field, const Path& appDir)
+{
+    if (field.size() < MinPictureField)
+        return {};
+    Path named = Path::fromNative(ansiToUtf8(field));
+    if (named.isAbsolute())
+        return named;
+    return appDir / named.native();
+}
+
+std::optional<std::string> pictureFieldFromPath(const Path& path)
+{
+    if (path.native().find_first_of("|\r\n") != std::string::npos)
+        return std::nullopt;
+    std::optional<std::string> field = utf8ToAnsi(path.native());
+    // A field this short would read back as no picture.
+    if (field && field->size() < MinPictureField)
+        return std::nullopt;
+    return field;
+}
+
+std::string fieldToStore(const std::string& field, const Path& file)
+{
+    if (file.empty())
+        return {};
+    if (field.find('\\') != std::string::npos && field.front() != '/')
+        return field;
+    return pictureFieldFromPath(file).value_or(field);
+}
+
+std::optional<std::string> relativePictureField(const Path& path, const Path& appDir)
+{
+    std::string relative;
+    if (!path.relativeTo(appDir, relative))
+        return std::nullopt;
+    return pictureFieldFromPath(Path::fromNative(std::move(relative)));
+}
+
+} // namespace bw
