@@ -46,7 +46,7 @@ TEST(HelpPage, DesktopThatOpensThePageLeavesItToTheDesktop)
 {
     HelpPage h;
     QtDesktop desktop(nullptr, h.opener(true));
-    desktop.openDocument(h.page);
+    desktop.openDocument(Path::fromNative(h.page));
     ASSERT_EQ(h.asked.size(), 1u);
     EXPECT_EQ(h.asked[0], QUrl::fromLocalFile(QString::fromStdString(h.page)));
     EXPECT_EQ(helpWindow(), nullptr);
@@ -56,7 +56,7 @@ TEST(HelpPage, DesktopThatFailsShowsThePageInAWindowOfOurOwn)
 {
     HelpPage h;
     QtDesktop desktop(nullptr, h.opener(false));
-    desktop.openDocument(h.page);
+    desktop.openDocument(Path::fromNative(h.page));
     QWidget* w = helpWindow();
     ASSERT_NE(w, nullptr);
     auto* page = w->findChild<QTextBrowser*>(QStringLiteral("helppage"));
@@ -72,7 +72,7 @@ TEST(HelpPage, DesktopThatFailsShowsThePageInAWindowOfOurOwn)
     EXPECT_TRUE(page->openLinks());
 
     // Asked again, one window, showing the page again.
-    desktop.openDocument(h.page);
+    desktop.openDocument(Path::fromNative(h.page));
     QApplication::processEvents();
     int shown = 0;
     for (QWidget* t : QApplication::topLevelWidgets())
@@ -86,7 +86,7 @@ TEST(HelpPage, MissingPageShowsNothing)
 {
     HelpPage h;
     QtDesktop desktop(nullptr, h.opener(false));
-    desktop.openDocument(h.dir.path + "/nothere.htm");
+    desktop.openDocument(Path::fromNative(h.dir.path + "/nothere.htm"));
     EXPECT_EQ(h.asked.size(), 1u);
     EXPECT_EQ(helpWindow(), nullptr);
 }
@@ -103,7 +103,7 @@ TEST(HelpPage, XdgOpenThatFindsNoProgramBringsOurWindow)
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", QByteArray::fromStdString(h.dir.path) + ":" + path);
         QtDesktop desktop;
-        desktop.openDocument(h.page);
+        desktop.openDocument(Path::fromNative(h.page));
         qputenv("PATH", path);
         QElapsedTimer waited;
         waited.start();
