@@ -154,8 +154,11 @@ void showFieldNotice(QWidget* box, const QString& text)
 void MemoWidget::keyPressEvent(QKeyEvent* event)
 {
     const QString typed = event->text();
-    // Return and Shift+Return break lines here; only other text is looked at.
-    if (!typed.isEmpty() && typed != u'\r' && typed != u'\n') {
+    // Keys whose text is a control character (Return, Ctrl+C, Backspace) are
+    // commands, not text: only printable text is looked at.
+    const bool printable = std::any_of(typed.begin(), typed.end(),
+                                       [](QChar c) { return c.unicode() >= 0x20 && c.unicode() != 0x7F; });
+    if (printable) {
         const GatedText gated = gateText(typed, FieldShape::Lines);
         if (!gated.notice.isEmpty()) {
             showFieldNotice(this, gated.notice);

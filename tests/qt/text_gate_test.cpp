@@ -171,6 +171,15 @@ TEST_F(TextGate, TheNotesKeepTheirLinesButNeverABar)
     hideNotice();
     typeText(memo, QStringLiteral("|"));
     EXPECT_TRUE(notice()->isVisible());
+    // Shortcuts carry control characters as their text; they still work and
+    // tell nothing.
+    hideNotice();
+    for (int k : {Qt::Key_A, Qt::Key_C}) {
+        QKeyEvent shortcut(QEvent::KeyPress, k, Qt::ControlModifier, QString(QChar(k - Qt::Key_A + 1)));
+        QApplication::sendEvent(memo, &shortcut);
+    }
+    EXPECT_FALSE(notice()->isVisible());
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("one\ntwo\nthree "));
     window->close();
     EXPECT_EQ(readFile(file("a4.pvd")), "AbcDefGh|one\r\nAbcDefGh|two\r\nAbcDefGh|three \r\n");
 }
