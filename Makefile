@@ -17,10 +17,10 @@ build: deps
 # there. A user's collection (a1.pvd, a3.pvd, a4.pvd, bindle.ini) is never
 # touched.
 install: build
-	bash scripts/install-program.sh $(BUILD) $(PREFIX)
+	bash scripts/install-program.sh "$(BUILD)" "$(PREFIX)"
 
 run: install
-	cd $(PREFIX) && ./bindlewick
+	cd "$(PREFIX)" && ./bindlewick
 
 # Every test; under CI also once with AddressSanitizer and UBSan.
 test: build
