@@ -92,6 +92,23 @@ TEST_F(TextGate, APastedTextReachesEveryBoxOnlyAsOneStorableLine)
         EXPECT_EQ(edit->text(), QStringLiteral("7.50"));
         EXPECT_FALSE(notice()->isVisible());
     }
+    // The date boxes take digits only, whatever arrives: what they hand on
+    // is digits and blanks.
+    const MainControls& ui = window->state().ui;
+    const std::pair<const char*, IEdit*> dates[] = {{"bdayedit", ui.bdayedit},
+                                                    {"rdayedit", ui.rdayedit},
+                                                    {"pdayedit", ui.pdayedit},
+                                                    {"sdayedit", ui.sdayedit}};
+    for (const auto& [name, adapter] : dates) {
+        auto* edit = control<QLineEdit>(name);
+        for (const QString& text : Hostile) {
+            edit->setFocus();
+            edit->clear();
+            pasteInto(edit, text);
+            const std::string digits = adapter->text();
+            EXPECT_EQ(digits.find_first_not_of("0123456789 "), std::string::npos) << name;
+        }
+    }
     QtMessageBoxes::takeAsked();
 }
 
