@@ -1,11 +1,14 @@
 #include "app/startup.h"
 
 #include <exception>
+#include <string>
+#include <vector>
 
 #include "app/collectionfiles.h"
 #include "editing/picklists.h"
 #include "editing/record.h"
 #include "pictures/showpicture.h"
+#include "platform/error.h"
 
 namespace bw {
 
@@ -20,15 +23,18 @@ void FormCreate(MainState& st, const Path& programPath)
     st.sys.windows->showDidYouKnow(st.appDir);
 
     // Each step runs even when one before it failed, so that a broken
-    // settings or entries file does not hide the collection; the first error
-    // is shown once everything that could be loaded is on screen.
-    std::exception_ptr firstError;
-    const auto step = [&firstError](auto&& work) {
+    // settings or entries file does not hide the collection; every error is
+    // shown, in one box, once everything that could be loaded is on screen.
+    std::vector<std::string> errors;
+    std::exception_ptr otherError;
+    const auto step = [&](auto&& work) {
         try {
             work();
+        } catch (const std::exception& e) {
+            errors.emplace_back(e.what());
         } catch (...) {
-            if (!firstError)
-                firstError = std::current_exception();
+            if (!otherError)
+                otherError = std::current_exception();
         }
     };
     step([&] { st.dateOrder = readDateOrder(st.appDir); });
@@ -56,8 +62,14 @@ void FormCreate(MainState& st, const Path& programPath)
         st.ui.recordslide->setMax(st.RecordList.count() - 1);
         step([&] { showCurrentRecord(st); });
     }
-    if (firstError)
-        std::rethrow_exception(firstError);
+    if (otherError)
+        std::rethrow_exception(otherError);
+    if (!errors.empty()) {
+        std::string all = errors.front();
+        for (std::size_t i = 1; i < errors.size(); ++i)
+            all += "\n" + errors[i];
+        throw PlatformError(all);
+    }
 }
 
 void FormClose(MainState& st)

@@ -2,6 +2,7 @@
 
 #include "app/collectionfiles.h"
 #include "platform/convert.h"
+#include "platform/fieldtext.h"
 
 #include <initializer_list>
 
@@ -39,20 +40,41 @@ void pickListKeyUp(MainState& st, int kind, int key)
     if (key != 13)
         return;
     IComboBox& list = *listOfKind(st, kind);
-    const std::string typed = list.text();
+    // The widget's gate has already kept "|" and line breaks out; this keeps
+    // a1.pvd whole whatever the control.
+    const std::string typed = asFieldText(list.text());
+    // The typed text goes and the list shows the entry it holds, so the
+    // record stores what the window shows.
+    const auto showSelection = [&list] { list.setItemIndex(list.itemIndex()); };
     const std::string wanted = upperAZ(typed);
     for (int i = 0; i < list.count(); ++i) {
         if (upperAZ(list.item(i)) == wanted) {
-            list.setText("");
+            showSelection();
             st.sys.boxes->show(MsgKind::Information,
                                "Duplication! There is already an entry of " + typed + ".", MsgButtons::Ok);
             return;
         }
     }
-    if (st.sys.boxes->show(MsgKind::Information, "Would you like to add " + typed + " to the list?",
-                           MsgButtons::YesNo) != Answer::Yes)
+    if (st.unreadFiles.count("a1.pvd")) {
+        // Its position would mean another entry once a1.pvd reads again.
+        showSelection();
+        st.sys.boxes->show(MsgKind::Warning,
+                           "No entry can be added while a1.pvd, which holds the added entries, cannot be "
+                           "read. Close the program, make the file readable and start it again.",
+                           MsgButtons::Ok);
         return;
-    confirmOverwrite(st, {"a1.pvd"});
+    }
+    if (st.sys.boxes->show(MsgKind::Information, "Would you like to add " + typed + " to the list?",
+                           MsgButtons::YesNo) != Answer::Yes) {
+        showSelection();
+        return;
+    }
+    try {
+        confirmOverwrite(st, {"a1.pvd"});
+    } catch (const Declined&) {
+        showSelection();
+        throw;
+    }
     list.addItem(typed);
     st.EntryList.add(std::to_string(kind) + "|" + typed);
     saveDataFile(st, st.EntryList, "a1.pvd");

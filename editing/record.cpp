@@ -5,6 +5,7 @@
 #include "platform/atomicfile.h"
 #include "platform/convert.h"
 #include "platform/error.h"
+#include "platform/fieldtext.h"
 
 #include <cstdint>
 #include <functional>
@@ -203,10 +204,20 @@ bool isRecordModified(const MainState& st)
 void storeCurrentRecord(MainState& st)
 {
     const MainControls& ui = st.ui;
-    std::string line = getField(st.RecordList, st.currentIndex, FKey);
+    const std::string old = st.RecordList.at(st.currentIndex);
+    std::string line = splitField(old, FKey);
+    // Whatever the controls hold, no text splits the line.
     const auto add = [&line](const std::string& value) {
         line += '|';
-        line += value;
+        line += asFieldText(value);
+    };
+    // Without a1.pvd the added entries are missing from the lists, so a
+    // position naming one shows no selection; it is kept as it was unless the
+    // user picks an entry.
+    const bool entriesUnread = st.unreadFiles.count("a1.pvd") != 0;
+    const auto addIndex = [&](const IComboBox& list, int field) {
+        const int index = list.itemIndex();
+        add(index < 0 && entriesUnread ? splitField(old, field) : std::to_string(index));
     };
     add(ui.nameedit->text());
     add(ui.styleedit->text());
@@ -217,11 +228,11 @@ void storeCurrentRecord(MainState& st)
     add(ui.buyedit->text());
     add(ui.selledit->text());
     add(ui.valedit->text());
-    add(std::to_string(ui.mfglist->itemIndex()));
-    add(std::to_string(ui.genlist->itemIndex()));
-    add(std::to_string(ui.condlist1->itemIndex()));
-    add(std::to_string(ui.condlist2->itemIndex()));
-    add(std::to_string(ui.condlist3->itemIndex()));
+    addIndex(*ui.mfglist, FManufacturer);
+    addIndex(*ui.genlist, FGeneration);
+    addIndex(*ui.condlist1, FGeneralCondition);
+    addIndex(*ui.condlist2, FHangTagCondition);
+    addIndex(*ui.condlist3, FTushTagCondition);
     add(st.picturePath.empty() ? std::string() : st.pictureField);
     st.RecordList.set(st.currentIndex, std::move(line));
 }
@@ -237,7 +248,7 @@ void writeBackNotes(MainState& st)
     st.NoteList.removeIf([&key](const std::string& line) { return lineHasKey(line, key); });
     const std::vector<std::string> texts = st.ui.memo->lines();
     for (const std::string& text : texts)
-        st.NoteList.add(key + "|" + text);
+        st.NoteList.add(key + "|" + asFieldText(text));
     keys.followWriteBack(st.NoteList, removed, key, texts.size());
 }
 

@@ -34,37 +34,6 @@ QFont formFont(bool bold)
     return f;
 }
 
-bool isRefusedFieldChar(QChar c)
-{
-    return c == u'|' || !isAnsiRepresentable(c);
-}
-
-QString withoutRefusedChars(const QString& text)
-{
-    QString kept;
-    kept.reserve(text.size());
-    for (QChar c : text)
-        if (!isRefusedFieldChar(c))
-            kept += c;
-    return kept;
-}
-
-QValidator::State FieldValidator::validate(QString& input, int& pos) const
-{
-    int removedBeforeCursor = 0;
-    for (int i = 0; i < input.size() && i < pos; ++i)
-        if (isRefusedFieldChar(input[i]))
-            ++removedBeforeCursor;
-    input = withoutRefusedChars(input);
-    pos = std::clamp(pos - removedBeforeCursor, 0, static_cast<int>(input.size()));
-    return Acceptable;
-}
-
-void refuseFieldChars(QLineEdit* edit)
-{
-    edit->setValidator(new FieldValidator(edit));
-}
-
 // ---------------------------------------------------------------- edits
 
 QtEdit::QtEdit(QLineEdit* edit) : edit_(edit) {}
@@ -81,6 +50,7 @@ void QtEdit::setText(const std::string& text)
     if (typingLimit_ < 0)
         typingLimit_ = edit_->maxLength();
     const QString shown = fromAnsi(text);
+    const ProgramTextChange quiet;
     edit_->setMaxLength(std::max(typingLimit_, static_cast<int>(shown.size())));
     edit_->setText(shown);
     // Show the start of a long text, not its end.
@@ -174,6 +144,10 @@ QtComboBox::QtComboBox(QComboBox* combo) : combo_(combo)
     combo_->setDuplicatesEnabled(true);
     combo_->setCompleter(nullptr);
     combo_->setValidator(new FieldValidator(combo_));
+    // Qt would select an entry matching the typed text on Enter or on leaving
+    // the box, behind the key-release handler's back: typing never selects.
+    QObject::disconnect(combo_->lineEdit(), &QLineEdit::returnPressed, combo_, nullptr);
+    QObject::disconnect(combo_->lineEdit(), &QLineEdit::editingFinished, combo_, nullptr);
 }
 
 int QtComboBox::count() const
@@ -194,6 +168,7 @@ void QtComboBox::addItem(const std::string& text)
     // expect that.
     const int index = combo_->currentIndex();
     const QString typed = combo_->currentText();
+    const ProgramTextChange quiet;
     combo_->addItem(fromAnsi(text));
     if (combo_->currentIndex() != index) {
         combo_->setCurrentIndex(index);
@@ -208,7 +183,11 @@ int QtComboBox::itemIndex() const
 
 void QtComboBox::setItemIndex(int index)
 {
+    const ProgramTextChange quiet;
     combo_->setCurrentIndex(index >= 0 && index < combo_->count() ? index : -1);
+    // Selecting the entry already selected leaves typed text in place; the
+    // box shows the entry it holds.
+    combo_->setEditText(combo_->currentIndex() >= 0 ? combo_->itemText(combo_->currentIndex()) : QString());
     showStart();
 }
 
@@ -219,6 +198,7 @@ std::string QtComboBox::text() const
 
 void QtComboBox::setText(const std::string& text)
 {
+    const ProgramTextChange quiet;
     combo_->setEditText(fromAnsi(text));
     showStart();
 }
@@ -231,35 +211,6 @@ void QtComboBox::showStart()
 }
 
 // ---------------------------------------------------------------- memo
-
-void MemoWidget::keyPressEvent(QKeyEvent* event)
-{
-    const QString typed = event->text();
-    if (!typed.isEmpty() && withoutRefusedChars(typed) != typed) {
-        event->accept();
-        return;
-    }
-    QPlainTextEdit::keyPressEvent(event);
-}
-
-void MemoWidget::inputMethodEvent(QInputMethodEvent* event)
-{
-    const QString commit = event->commitString();
-    if (withoutRefusedChars(commit) == commit) {
-        QPlainTextEdit::inputMethodEvent(event);
-        return;
-    }
-    QInputMethodEvent filtered(event->preeditString(), event->attributes());
-    filtered.setCommitString(withoutRefusedChars(commit), event->replacementStart(),
-                             event->replacementLength());
-    QPlainTextEdit::inputMethodEvent(&filtered);
-}
-
-void MemoWidget::insertFromMimeData(const QMimeData* source)
-{
-    if (source->hasText())
-        insertPlainText(withoutRefusedChars(source->text()));
-}
 
 QtMemo::QtMemo(QPlainTextEdit* memo, IMessageBoxes& boxes) : memo_(memo), boxes_(boxes)
 {

@@ -16,6 +16,7 @@
 
 #include "platform/controls.h"
 #include "platform/dialogs.h"
+#include "platform/textgate_qt.h"
 
 class QComboBox;
 class QLabel;
@@ -28,21 +29,6 @@ namespace bw {
 // The form font: Liberation Sans at 11 pixels, the height of the classic
 // 8 point dialog font.
 QFont formFont(bool bold = false);
-
-// True for a character no field may hold: "|" splits the fields of a line,
-// and a character Windows-1252 cannot hold would be changed on saving.
-bool isRefusedFieldChar(QChar c);
-QString withoutRefusedChars(const QString& text);
-
-// Drops refused characters from whatever is typed or pasted.
-class FieldValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int& pos) const override;
-};
-
-// Installs a FieldValidator owned by the edit.
-void refuseFieldChars(QLineEdit* edit);
 
 class QtEdit : public IEdit {
 public:
@@ -94,18 +80,6 @@ public:
 private:
     void showStart();
     QComboBox* combo_;
-};
-
-// A QPlainTextEdit that refuses the characters no field may hold, typed,
-// pasted or dropped.
-class MemoWidget : public QPlainTextEdit {
-public:
-    using QPlainTextEdit::QPlainTextEdit;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void inputMethodEvent(QInputMethodEvent* event) override;
-    void insertFromMimeData(const QMimeData* source) override;
 };
 
 class QtMemo : public IMemo {

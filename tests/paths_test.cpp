@@ -127,5 +127,25 @@ TEST(PictureFile, OnlyARegularFileCounts)
     EXPECT_TRUE(isRegularFile(dir.root() / "bear.jpg"));
 }
 
+// A relative field with a "/" names a file under the program folder, never
+// under the current one; a folder of that name is no picture.
+TEST(PictureFile, ARelativeFieldIsLookedForInTheProgramFolderAndMustBeAFile)
+{
+    test::Harness h;
+    h.moveInto("prog");
+    std::filesystem::create_directories(h.file("pics/folder.jpg"));
+    test::writeFile(h.file("pics/bear.jpg"), "x");
+    h.boxes.answer(Answer::No);
+    h.startWith(
+        {"AbcDefGh|Bear|||||||||0|0|0|0|0|pics/bear.jpg", "BbcDefGh|Bo|||||||||0|0|0|0|0|pics/folder.jpg"});
+    EXPECT_TRUE(h.boxes.shown.empty());
+    EXPECT_EQ(h.loader.loaded, std::vector<std::string>{h.file("pics/bear.jpg")});
+    h.moveTo(1);
+    EXPECT_EQ(h.boxes.texts(),
+              std::vector<std::string>{
+                  "Your picture isn't there any more! Would you like to delete the reference?"});
+    EXPECT_EQ(h.loader.loaded.size(), 1u);
+}
+
 } // namespace
 } // namespace bw

@@ -9,13 +9,15 @@ namespace {
 
 using test::Harness;
 
-TEST(PickLists, EnterOnAnExistingEntryClearsTheTextAndSaysSo)
+// The typed text goes and the list shows the entry the record will store.
+TEST(PickLists, EnterOnAnExistingEntryRemovesTheTextAndSaysSo)
 {
     Harness h;
-    h.start();
+    h.startWith({"AbcDefGh|Bear|||||||||0|0|2|0|0|"});
     h.condlist1.type("mint");
     h.run([&] { condlist1KeyUp(h.st, 13); });
-    EXPECT_EQ(h.condlist1.text(), "");
+    EXPECT_EQ(h.condlist1.text(), "Near Mint");
+    EXPECT_EQ(h.condlist1.itemIndex(), 2);
     ASSERT_EQ(h.boxes.shown.size(), 1u);
     EXPECT_EQ(h.boxes.shown[0].kind, MsgKind::Information);
     EXPECT_EQ(h.boxes.shown[0].buttons, MsgButtons::Ok);
@@ -42,7 +44,7 @@ TEST(PickLists, YesAddsTheEntrySelectsItAndRewritesTheFile)
     EXPECT_EQ(h.read("a1.pvd"), "9|Other\r\n5|Mint\r\n");
 }
 
-TEST(PickLists, NoChangesNothingAndKeepsTheTypedText)
+TEST(PickLists, NoChangesNothingAndShowsTheSelectedEntryAgain)
 {
     Harness h;
     h.start();
@@ -50,7 +52,8 @@ TEST(PickLists, NoChangesNothingAndKeepsTheTypedText)
     h.boxes.answer(Answer::No);
     h.run([&] { mfglistKeyUp(h.st, 13); });
     EXPECT_EQ(h.mfglist.count(), 7);
-    EXPECT_EQ(h.mfglist.text(), "Hand made");
+    EXPECT_EQ(h.mfglist.text(), "Ty");
+    EXPECT_EQ(h.mfglist.itemIndex(), 0);
     EXPECT_TRUE(h.st.EntryList.empty());
     EXPECT_FALSE(h.exists("a1.pvd"));
 }

@@ -412,7 +412,7 @@ TEST_F(MainWindow, EnterInAPickListAsksAndAddsTheEntry)
     EXPECT_EQ(readFile(file("a1.pvd")), "1|Gund\r\n");
 }
 
-TEST_F(MainWindow, EnterInAPickListAnsweredNoKeepsTheTypedText)
+TEST_F(MainWindow, EnterInAPickListAnsweredNoShowsTheSelectedEntryAgain)
 {
     open();
     auto* list = control<QComboBox>("condlist3");
@@ -423,23 +423,32 @@ TEST_F(MainWindow, EnterInAPickListAnsweredNoKeepsTheTypedText)
     tapReturn(list);
     ASSERT_EQ(QtMessageBoxes::takeAsked().size(), 1u);
     EXPECT_EQ(list->count(), 5);
-    EXPECT_EQ(list->currentText(), QStringLiteral("Mint"));
+    EXPECT_EQ(list->currentIndex(), 0);
+    EXPECT_EQ(list->currentText(), QStringLiteral("Black/White"));
     EXPECT_FALSE(std::filesystem::exists(file("a1.pvd")));
 }
 
-TEST_F(MainWindow, EnterOnAnExistingEntryIsADuplicateNotAnInsert)
+// Qt's own Enter would select the matching entry behind the handler's back;
+// the list must show what the record stores, whatever the text typed.
+TEST_F(MainWindow, EnterOnAnExistingEntryIsADuplicateAndTheListShowsWhatIsStored)
 {
+    writeFile(file("a3.pvd"), "AbcDefGh|Bear|||||||||0|0|2|0|0|\r\n");
     open();
     auto* list = control<QComboBox>("condlist1");
-    list->setFocus();
-    list->lineEdit()->clear();
-    typeText(list, QStringLiteral("mint"));
-    tapReturn(list);
-    const auto asked = QtMessageBoxes::takeAsked();
-    ASSERT_EQ(asked.size(), 1u);
-    EXPECT_EQ(asked[0].text, "Duplication! There is already an entry of mint.");
-    EXPECT_EQ(list->count(), 6);
-    EXPECT_EQ(list->currentText(), QString());
+    for (const char* typed : {"mint", "Mint", "Excellent"}) {
+        list->setFocus();
+        list->lineEdit()->clear();
+        typeText(list, QString::fromLatin1(typed));
+        tapReturn(list);
+        const auto asked = QtMessageBoxes::takeAsked();
+        ASSERT_EQ(asked.size(), 1u);
+        EXPECT_EQ(asked[0].text, "Duplication! There is already an entry of " + std::string(typed) + ".");
+        EXPECT_EQ(list->count(), 6);
+        EXPECT_EQ(list->currentIndex(), 2) << typed;
+        EXPECT_EQ(list->currentText(), QStringLiteral("Near Mint")) << typed;
+    }
+    window->close();
+    EXPECT_EQ(readFile(file("a3.pvd")), "AbcDefGh|Bear||||||0.00|0.00|0.00|0|0|2|0|0|\r\n");
 }
 
 TEST_F(MainWindow, AddOnAnEmptyCollectionMakesTheFirstRecord)

@@ -1,9 +1,12 @@
 // Picture files of our own making read through the real loader, and a
 // collection whose records name them shown in the real window.
 #include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
 #include <filesystem>
 
 #include "pictures/imageloader_qt.h"
+#include "tests/qt/input.h"
 #include "tests/qt/window_fixture.h"
 
 namespace bw::test {
@@ -60,6 +63,35 @@ TEST_F(PicturesInTheWindow, ARecordsPictureShowsAtItsSizeByBareNameOrPath)
     EXPECT_EQ(window->state().picturePath.native(), file("bear.jpg"));
     window->state().ui.recordslide->setPosition(1);
     EXPECT_EQ(beanimg->size(), QSize(24, 18));
+    EXPECT_TRUE(QtMessageBoxes::takeAsked().empty());
+}
+
+// A program folder and a picture folder whose names a3.pvd cannot hold: the
+// collection loads, the picture is attached by a copy beside the program,
+// and after closing and starting again it shows.
+TEST_F(PicturesInTheWindow, AFolderNamedInAnyLettersKeepsItsPicturesAcrossARestart)
+{
+    home = dir.path + "/Sammlung \u0141\u00f3d\u017a";
+    const std::string pictures = dir.path + "/\u041c\u043e\u0457 \u0456\u0433\u0440\u0430\u0448\u043a\u0438";
+    std::filesystem::create_directories(home);
+    std::filesystem::create_directories(pictures);
+    std::filesystem::copy_file(Fixtures + "bear.jpg", pictures + "/mi\u015b.jpg");
+    writeFile(file("a3.pvd"), "AAAAAAAA|Bongo|||||||||0|0|0|0|0|0\r\n");
+    open();
+    EXPECT_EQ(control<QLineEdit>("nameedit")->text(), QStringLiteral("Bongo"));
+    openpic.choice = pictures + "/mi\u015b.jpg";
+    auto* box = control<QScrollArea>("scroll1");
+    mouseAt(window.get(), box->widget()->mapTo(window.get(), QPoint(200, 40)), Gesture::DoubleClick);
+    EXPECT_EQ(control<QLabel>("beanimg")->size(), QSize(40, 30));
+    window->close();
+    window.reset();
+    EXPECT_TRUE(QtMessageBoxes::takeAsked().empty());
+    EXPECT_EQ(readFile(file("a3.pvd")),
+              "AAAAAAAA|Bongo||||||0.00|0.00|0.00|0|0|0|0|0|pictures/AAAAAAAA.jpg\r\n");
+
+    open();
+    EXPECT_EQ(control<QLabel>("beanimg")->size(), QSize(40, 30));
+    EXPECT_EQ(window->state().picturePath.native(), file("pictures/AAAAAAAA.jpg"));
     EXPECT_TRUE(QtMessageBoxes::takeAsked().empty());
 }
 

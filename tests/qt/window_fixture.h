@@ -83,9 +83,9 @@ protected:
 
     Tmain& open(MainHandlers handlers = {})
     {
-        window = std::make_unique<Tmain>(
-            QString::fromStdString(dir.path + "/bindlewick"),
-            MainServiceOverrides{&windows, &printer, &openpic, &desktop, &savefile}, std::move(handlers));
+        window = std::make_unique<Tmain>(QString::fromStdString(home + "/bindlewick"),
+                                         MainServiceOverrides{&windows, &printer, &openpic, &desktop, &savefile},
+                                         std::move(handlers));
         window->show();
         return *window;
     }
@@ -97,9 +97,11 @@ protected:
         return w;
     }
 
-    std::string file(const std::string& name) const { return dir.path + "/" + name; }
+    std::string file(const std::string& name) const { return home + "/" + name; }
 
     TempDir dir;
+    // The program folder: the temporary folder unless a test makes another.
+    std::string home = dir.path;
     FakeWindows windows;
     FakePrinter printer;
     FakePictureDialog openpic;
