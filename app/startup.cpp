@@ -9,6 +9,7 @@
 #include "editing/record.h"
 #include "pictures/showpicture.h"
 #include "platform/error.h"
+#include "platform/guard.h"
 
 namespace bw {
 
@@ -31,7 +32,7 @@ void FormCreate(MainState& st, const Path& programPath)
         try {
             work();
         } catch (const std::exception& e) {
-            errors.emplace_back(e.what());
+            errors.emplace_back(errorBoxText(e));
         } catch (...) {
             if (!otherError)
                 otherError = std::current_exception();

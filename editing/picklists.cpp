@@ -2,6 +2,7 @@
 
 #include "app/collectionfiles.h"
 #include "platform/convert.h"
+#include "platform/error.h"
 #include "platform/fieldtext.h"
 
 #include <initializer_list>

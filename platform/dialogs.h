@@ -35,8 +35,8 @@ public:
 class ISaveDialog {
 public:
     virtual ~ISaveDialog() = default;
-    virtual std::optional<std::string> execute(const std::string& title, const std::string& suggestedName,
-                                               const std::string& filter) = 0;
+    virtual std::optional<Path> execute(const std::string& title, const std::string& suggestedName,
+                                        const std::string& filter) = 0;
 };
 
 class IDesktop {

@@ -31,7 +31,7 @@ public:
     // A PDF file on the paper of the user's locale (Letter or A4). The file is
     // put in place by endDoc; a surface dropped before that leaves no file.
     // "Cannot create file %s" when it cannot be written.
-    virtual std::unique_ptr<IPrintSurface> openPdf(const std::string& path) = 0;
+    virtual std::unique_ptr<IPrintSurface> openPdf(const Path& path) = 0;
 };
 
 // A long job's progress. step answers false once the user has cancelled.

@@ -6,10 +6,12 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include "platform/path_qt.h"
+
 namespace bw {
 
-std::optional<std::string> QtSaveDialog::execute(const std::string& title, const std::string& suggestedName,
-                                                 const std::string& filter)
+std::optional<Path> QtSaveDialog::execute(const std::string& title, const std::string& suggestedName,
+                                          const std::string& filter)
 {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QDir(folder).exists())
@@ -25,7 +27,7 @@ std::optional<std::string> QtSaveDialog::execute(const std::string& title, const
     dialog.selectFile(QString::fromUtf8(suggestedName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return std::string(QFile::encodeName(dialog.selectedFiles().first()).constData());
+    return pathFromQt(dialog.selectedFiles().first());
 }
 
 } // namespace bw

@@ -9,8 +9,8 @@ namespace bw {
 class QtSaveDialog : public ISaveDialog {
 public:
     explicit QtSaveDialog(QWidget* parent) : parent_(parent) {}
-    std::optional<std::string> execute(const std::string& title, const std::string& suggestedName,
-                                       const std::string& filter) override;
+    std::optional<Path> execute(const std::string& title, const std::string& suggestedName,
+                                const std::string& filter) override;
 
 private:
     QWidget* parent_;

@@ -9,6 +9,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTemporaryFile>
+#include <cerrno>
 #include <cstdio>
 #if defined(__GLIBC__)
 #include <langinfo.h>
@@ -16,6 +17,7 @@
 
 #include "platform/bitmap_qt.h"
 #include "platform/error.h"
+#include "platform/path_qt.h"
 #include "platform/text_qt.h"
 #include "printing/layout.h"
 
@@ -116,17 +118,21 @@ public:
         try {
             QtPrintSurface::beginDoc();
         } catch (const PlatformError&) {
-            throw PlatformError("Cannot create file " + std::string(QFile::encodeName(target_).constData()));
+            throwCannotCreate(pathFromQt(target_));
         }
     }
     void endDoc() override
     {
         const bool written = finish();
         done_ = true;
-        if (!written ||
-            std::rename(QFile::encodeName(temp_).constData(), QFile::encodeName(target_).constData()) != 0) {
+        if (!written) {
             QFile::remove(temp_);
-            throw PlatformError("Cannot create file " + std::string(QFile::encodeName(target_).constData()));
+            throwCannotCreate(pathFromQt(target_));
+        }
+        if (std::rename(QFile::encodeName(temp_).constData(), QFile::encodeName(target_).constData()) != 0) {
+            const int err = errno;
+            QFile::remove(temp_);
+            throwCannotCreate(pathFromQt(target_), err);
         }
     }
 
@@ -181,13 +187,13 @@ std::unique_ptr<IPrintSurface> QtPrinter::open()
     return printSurfaceOn(std::move(printer));
 }
 
-std::unique_ptr<IPrintSurface> QtPrinter::openPdf(const std::string& path)
+std::unique_ptr<IPrintSurface> QtPrinter::openPdf(const Path& path)
 {
-    const QString target = QFile::decodeName(path.c_str());
+    const QString target = pathToQt(path);
     QTemporaryFile temp(QFileInfo(target).absolutePath() + QStringLiteral("/.bindlewick-XXXXXX.pdf"));
     temp.setAutoRemove(false);
     if (!temp.open())
-        throw PlatformError("Cannot create file " + path);
+        throwCannotCreate(path);
     temp.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     const QString tempName = temp.fileName();
     temp.close();

@@ -16,7 +16,7 @@ public:
     // default printer.
     explicit QtPrinter(std::string pdfPath) : pdfPath_(std::move(pdfPath)) {}
     std::unique_ptr<IPrintSurface> open() override;
-    std::unique_ptr<IPrintSurface> openPdf(const std::string& path) override;
+    std::unique_ptr<IPrintSurface> openPdf(const Path& path) override;
 
     // Letter where the locale's paper is Letter, A4 elsewhere.
     static QPageSize::PageSizeId localePaper();

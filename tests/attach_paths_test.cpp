@@ -119,7 +119,8 @@ TEST(AttachPath, ACopyThatCannotBeMadeLeavesThePictureAsItWas)
     h.startWith({"AbcDefGh|Bear|||||||||0|0|0|0|0|0"});
     h.openpic.choice = h.dir.path + "/\xC5\x81/a.jpg";
     h.run([&] { beanimgDblClick(h.st); });
-    EXPECT_EQ(h.boxes.texts(), std::vector<std::string>{"Cannot create file " + h.file("pictures")});
+    EXPECT_EQ(h.boxes.texts(),
+              std::vector<std::string>{"Cannot create file " + h.file("pictures") + "\nNot a directory"});
     EXPECT_TRUE(h.st.picturePath.empty());
     EXPECT_TRUE(h.loader.loaded.empty());
 }

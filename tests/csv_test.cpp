@@ -188,7 +188,8 @@ TEST_F(CsvExport, FailuresLeaveTheOldFileAndSayWhy)
     failWritesAfterBytes(10);
     h.run([&] { exportcsvClick(h.st); });
     failWritesAfterBytes(std::nullopt);
-    EXPECT_EQ(h.boxes.texts(), std::vector<std::string>{"Cannot create file " + h.file("Beanies.csv")});
+    EXPECT_EQ(h.boxes.texts(), std::vector<std::string>{"Cannot create file " + h.file("Beanies.csv") +
+                                                        "\nNo space left on device"});
     EXPECT_EQ(h.read("Beanies.csv"), "old");
 
     // A bad pick-list field stops it before anything is asked.

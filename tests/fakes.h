@@ -223,11 +223,13 @@ public:
 
 class FakeSaveDialog : public ISaveDialog {
 public:
-    std::optional<std::string> execute(const std::string& title, const std::string& suggested,
-                                       const std::string& filter) override
+    std::optional<Path> execute(const std::string& title, const std::string& suggested,
+                                const std::string& filter) override
     {
         asked.push_back({title, suggested, filter});
-        return choice;
+        if (!choice)
+            return std::nullopt;
+        return Path::fromNative(*choice);
     }
     struct Asked {
         std::string title, suggested, filter;
@@ -339,9 +341,9 @@ public:
         return record();
     }
     // Needs no printer.
-    std::unique_ptr<IPrintSurface> openPdf(const std::string& path) override
+    std::unique_ptr<IPrintSurface> openPdf(const Path& path) override
     {
-        pdfPaths.push_back(path);
+        pdfPaths.push_back(path.native());
         return record();
     }
     bool available = true;

@@ -94,7 +94,8 @@ TEST(UnreadEntries, StoredPositionsAreKeptUnlessTheUserPicks)
     failReadsOf(h.root() / "a1.pvd");
     h.startWith({"AbcDefGh|Bear|||||||||7|6|2|0|0|", "BbcDefGh|Bo|||||||||7|6|0|0|0|"});
     failReadsOf(Path());
-    ASSERT_EQ(h.boxes.texts(), std::vector<std::string>{"Cannot open file " + h.file("a1.pvd")});
+    ASSERT_EQ(h.boxes.texts(),
+              std::vector<std::string>{"Cannot open file " + h.file("a1.pvd") + "\nInput/output error"});
     EXPECT_EQ(h.mfglist.itemIndex(), -1);
     h.moveTo(1);
     h.genlist.setItemIndex(3); // the user picks an entry of this list
@@ -133,8 +134,11 @@ TEST(StartUp, EveryFileThatCouldNotBeReadIsNamedInOneBox)
     h.start();
     ASSERT_EQ(h.boxes.shown.size(), 1u);
     EXPECT_EQ(h.boxes.shown[0].kind, MsgKind::Error);
-    EXPECT_EQ(h.boxes.shown[0].text, "Cannot open file " + h.file("bindle.ini") + "\nCannot open file " +
-                                         h.file("a1.pvd") + "\nCannot open file " + h.file("a4.pvd"));
+    // Each with the system's reason beneath it.
+    EXPECT_EQ(h.boxes.shown[0].text, "Cannot open file " + h.file("bindle.ini") +
+                                         "\nIs a directory\nCannot open file " + h.file("a1.pvd") +
+                                         "\nIs a directory\nCannot open file " + h.file("a4.pvd") +
+                                         "\nIs a directory");
     // What could be read is on screen.
     EXPECT_EQ(h.nameedit.value, "Bear");
 }

@@ -241,7 +241,7 @@ TEST_F(PrintTest, SheetShrinksALargePictureToLeaveEveryLineOnThePage)
             fresh.printer.width = c.pageWidth;
             fresh.printer.height = c.pageHeight;
             fresh.st.RecordList.add(line(fullRecord()));
-            fresh.st.picturePath = "/pics/phone.jpg";
+            fresh.st.picturePath = Path::fromNative("/pics/phone.jpg");
             fresh.beanimg.setBitmap(std::make_unique<test::FakeBitmap>(w, hgt));
             fresh.run([&] { printthisClick(fresh.st); });
             const auto& s = *fresh.printer.last;

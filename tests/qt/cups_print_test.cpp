@@ -105,7 +105,7 @@ TEST_F(CupsPrint, SheetAndReportOnTheDefaultQueue)
     QImage photo(4000, 3000, QImage::Format_RGB32);
     photo.fill(QColor(200, 220, 240));
     h.beanimg.setBitmap(std::make_unique<QtBitmap>(photo));
-    h.st.picturePath = "/pics/phone.jpg";
+    h.st.picturePath = Path::fromNative("/pics/phone.jpg");
     h.run([&] { printthisClick(h.st); });
     ASSERT_TRUE(h.boxes.shown.empty()) << h.boxes.texts()[0];
     const QString sheet = nextPdf();
@@ -162,7 +162,7 @@ TEST_F(CupsPrint, SheetAndReportOnTheDefaultQueue)
         QFile::copy(report, keep + "/cups-report.pdf");
         h.beanimg.setBitmap(std::make_unique<QtBitmap>(
             QImage(QStringLiteral(BW_SOURCE_DIR "/tests/fixtures/bear.png")).scaled(200, 150)));
-        h.st.picturePath = "/pics/bear.png";
+        h.st.picturePath = Path::fromNative("/pics/bear.png");
         h.run([&] { printthisClick(h.st); });
         QFile::copy(nextPdf(), keep + "/cups-bear-sheet.pdf");
     }

@@ -160,7 +160,7 @@ TEST_F(Look, SecondaryWindowsKeepTheirLookToo)
     FakeMessageBoxes boxes;
     Tfinder finder(nullptr, text, kind);
     Tfinform finform(nullptr, FinanceFigures{});
-    Tdidyano didyano(nullptr, dir.path, boxes);
+    Tdidyano didyano(nullptr, Path::fromNative(dir.path), boxes);
     Tupclose upclose(nullptr, nullptr);
     for (QWidget* w : std::initializer_list<QWidget*>{&finder, &finform, &didyano, &upclose}) {
         w->ensurePolished();

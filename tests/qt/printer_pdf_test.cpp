@@ -226,7 +226,7 @@ TEST_F(PdfItems, SheetWithAPhoneCameraPictureKeepsEveryLineOnThePage)
     QImage photo(4000, 3000, QImage::Format_RGB32);
     photo.fill(QColor(200, 220, 240)); // lighter than ink
     h.beanimg.setBitmap(std::make_unique<QtBitmap>(photo));
-    h.st.picturePath = "/pics/phone.jpg";
+    h.st.picturePath = Path::fromNative("/pics/phone.jpg");
     for (auto paper : {QPageSize::Letter, QPageSize::A4}) {
         SCOPED_TRACE(paper);
         printer.setPaper(paper);
@@ -252,7 +252,7 @@ TEST_F(PdfItems, AJobDroppedBeforeItsEndLeavesNoFile)
 {
     const QString pdf = tmp.filePath("dropped.pdf");
     {
-        auto surface = printer.openPdf(QFile::encodeName(pdf).toStdString());
+        auto surface = printer.openPdf(Path::fromNative(QFile::encodeName(pdf).toStdString()));
         surface->beginDoc();
         surface->textOut(300, 100, "Half a job");
         surface->newPage();
@@ -265,7 +265,7 @@ TEST_F(PdfItems, AJobDroppedBeforeItsEndLeavesNoFile)
     old.write("old");
     old.close();
     {
-        auto surface = printer.openPdf(QFile::encodeName(pdf).toStdString());
+        auto surface = printer.openPdf(Path::fromNative(QFile::encodeName(pdf).toStdString()));
         surface->beginDoc();
     }
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
@@ -293,7 +293,7 @@ TEST_F(PdfItems, NothingIsLeftWhenTheFileCannotBePutInPlace)
     const std::string path = QFile::encodeName(tmp.filePath("taken.pdf")).toStdString();
     h.savefile.choice = path;
     h.run([&] { pdfallClick(h.st); });
-    EXPECT_EQ(h.boxes.texts(), std::vector<std::string>{"Cannot create file " + path});
+    EXPECT_EQ(h.boxes.texts(), std::vector<std::string>{"Cannot create file " + path + "\nIs a directory"});
     expectOnlyFiles({});
 }
 
