@@ -4,6 +4,7 @@
 #include "printing/layout.h"
 #include "printing/printmenu.h"
 #include "tests/harness.h"
+#include "tests/sheet_fixture.h"
 
 namespace bw {
 namespace {
@@ -46,21 +47,7 @@ Rec fullRecord()
     return r;
 }
 
-const std::vector<std::string> fullRecordTexts = {"Name: Bongo",
-                                                  "Style: 4040",
-                                                  "Birthday: 08/02/1995",
-                                                  "Retired: 01/01/1999",
-                                                  "Manufacturer: Ty (McDonald's Teenie)",
-                                                  "Generation: 2 (opens/skinny TY)",
-                                                  "General Condition: Near Mint",
-                                                  "Hang Tag Condition: Missing",
-                                                  "Tush Tag Condition: Red/White",
-                                                  "FINANCIAL DATA:",
-                                                  "Purchase Price: 5.00",
-                                                  "Purchase Date: 03/12/1998",
-                                                  "Selling Price: 12.50",
-                                                  "Selling Date: 12/31/1999",
-                                                  "Market Value: 20.00"};
+const std::vector<std::string> fullRecordTexts(test::bongoSheetLines.begin(), test::bongoSheetLines.end());
 
 class PrintTest : public ::testing::Test {
 protected:

@@ -15,25 +15,12 @@
 #include "printing/printmenu.h"
 #include "tests/harness.h"
 #include "tests/qt/pdf_tools.h"
+#include "tests/sheet_fixture.h"
 
 namespace bw {
 namespace {
 
-const char* const sheetLines[] = {"Name: Bongo",
-                                  "Style: 4040",
-                                  "Birthday: 08/02/1995",
-                                  "Retired: 01/01/1999",
-                                  "Manufacturer: Ty (McDonald's Teenie)",
-                                  "Generation: 2 (opens/skinny TY)",
-                                  "General Condition: Near Mint",
-                                  "Hang Tag Condition: Missing",
-                                  "Tush Tag Condition: Red/White",
-                                  "FINANCIAL DATA:",
-                                  "Purchase Price: 5.00",
-                                  "Purchase Date: 03/12/1998",
-                                  "Selling Price: 12.50",
-                                  "Selling Date: 12/31/1999",
-                                  "Market Value: 20.00"};
+const auto& sheetLines = test::bongoSheetLines;
 
 class CupsPrint : public ::testing::Test {
 protected:
@@ -46,7 +33,7 @@ protected:
             GTEST_SKIP() << "poppler-utils not installed";
         fillBuiltInEntries(h.st);
         h.st.sys.printer = &printer; // the default printer, as the program prints
-        h.st.RecordList.add("k1|Bongo|4040|08021995|01011999|03121998|12311999|5.00|12.50|20.00|5|1|2|3|1||");
+        h.st.RecordList.add(test::bongoRecord);
         h.st.RecordList.add("k2|Caf\xe9 Bear|4041|||||1.00||2.00|0|0|0|0|0||");
         h.st.RecordList.add("k3|Legs|4020|04251993|10011997|06011996|07041999|3.00|9.00|15.00|0|5|1|1|0||");
     }

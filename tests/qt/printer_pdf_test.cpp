@@ -20,6 +20,7 @@
 #include "printing/printmenu.h"
 #include "tests/harness.h"
 #include "tests/qt/pdf_tools.h"
+#include "tests/sheet_fixture.h"
 
 namespace bw {
 namespace {
@@ -48,7 +49,7 @@ TEST(PrintPdf, ReportReadsBackFromThePdf)
     fillBuiltInEntries(h.st);
     // 17 + 13 + 17 lines: the third block runs over onto page 2 of a
     // 3300-pixel page (43 lines a page).
-    h.st.RecordList.add("k1|Bongo|4040|08021995|01011999|03121998|12311999|5.00|12.50|20.00|5|1|2|3|1||");
+    h.st.RecordList.add(test::bongoRecord);
     h.st.RecordList.add("k2|Caf\xe9 Bear|4041|||||1.00||2.00|0|0|0|0|0||");
     h.st.RecordList.add("k3|Legs|4020|04251993|10011997|06011996|07041999|3.00|9.00|15.00|0|5|1|1|0||");
     h.run([&] { printallClick(h.st); });
@@ -155,7 +156,7 @@ protected:
         ASSERT_TRUE(tmp.isValid());
         h.st.sys.printer = &printer;
         fillBuiltInEntries(h.st);
-        h.st.RecordList.add("k1|Bongo|4040|08021995|01011999|03121998|12311999|5.00|12.50|20.00|5|1|2|3|1||");
+        h.st.RecordList.add(test::bongoRecord);
         h.st.RecordList.add("k2|Caf\xe9 Bear|4041|||||1.00||2.00|0|0|0|0|0||");
         h.st.RecordList.add("k3|Legs|4020|04251993|10011997|06011996|07041999|3.00|9.00|15.00|0|5|1|1|0||");
     }
@@ -178,21 +179,7 @@ protected:
     QtPrinter printer;
 };
 
-const char* const bongoLines[] = {"Name: Bongo",
-                                  "Style: 4040",
-                                  "Birthday: 08/02/1995",
-                                  "Retired: 01/01/1999",
-                                  "Manufacturer: Ty (McDonald's Teenie)",
-                                  "Generation: 2 (opens/skinny TY)",
-                                  "General Condition: Near Mint",
-                                  "Hang Tag Condition: Missing",
-                                  "Tush Tag Condition: Red/White",
-                                  "FINANCIAL DATA:",
-                                  "Purchase Price: 5.00",
-                                  "Purchase Date: 03/12/1998",
-                                  "Selling Price: 12.50",
-                                  "Selling Date: 12/31/1999",
-                                  "Market Value: 20.00"};
+const auto& bongoLines = test::bongoSheetLines;
 
 TEST_F(PdfItems, ReportsAreWrittenToTheChosenFile)
 {
