@@ -60,7 +60,7 @@ void writeTogether(MainState& st, const std::vector<std::pair<const StringList*,
         for (std::size_t i = 0; i < files.size(); ++i)
             if (files[i].replaced)
                 st.onDisk[lists[i].second] = files[i].written;
-        warnOnce();
+        // The warning says the file is saved; here it was not.
         throw;
     }
     for (std::size_t i = 0; i < files.size(); ++i) {
@@ -115,7 +115,8 @@ void saveDataFiles(MainState& st, const std::vector<std::pair<const StringList*,
     if (!lists.empty())
         writeTogether(st, lists);
     if (unread)
-        throwCannotCreate(dataFilePath(st.appDir, unread));
+        throwCannotCreate(dataFilePath(st.appDir, unread),
+                          "It could not be read when Bindlewick started, so it is left as it is.");
 }
 
 void saveDataFile(MainState& st, const StringList& list, const char* name)

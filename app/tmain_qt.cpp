@@ -93,7 +93,10 @@ using tmainparts::ClickImage;
 using tmainparts::PictureBox;
 
 struct Tmain::Controls {
-    explicit Controls(Tmain* w) : boxes(w), openpic(w), windows(w, boxes), desktop(w), savefile(w), progress(w) {}
+    explicit Controls(Tmain* w)
+        : boxes(w), openpic(w), windows(w, boxes), desktop(w), savefile(w), progress(w)
+    {
+    }
 
     QLabel* Image2 = nullptr;
     QLabel* rlabel = nullptr;
@@ -602,9 +605,19 @@ void Tmain::closeEvent(QCloseEvent* event)
         }
     });
     if (declined) {
-        // The user kept a changed file on disk; the window stays open with
-        // what it holds.
-        event->ignore();
+        // The user kept a changed file on disk. Closing without writing is
+        // the only other way out; otherwise the window stays open with what
+        // it holds.
+        Answer answer = Answer::No;
+        run([&] {
+            answer = c_->boxes.show(MsgKind::Confirm,
+                                    "Close without saving? What was changed since the last save is lost.",
+                                    MsgButtons::YesNoDefaultNo);
+        });
+        if (answer == Answer::Yes)
+            event->accept();
+        else
+            event->ignore();
         return;
     }
     if (!failed) {

@@ -104,7 +104,13 @@ void nameeditKeyUp(MainState& st, int key)
         }
     }
     st.ui.nameedit->setText(st.shown.name);
-    addNewRecord(st);
+    try {
+        addNewRecord(st);
+    } catch (...) {
+        // As before Return: the typed name waits in the box to try again.
+        st.ui.nameedit->setText(typed);
+        throw;
+    }
     st.ui.nameedit->setText(typed);
 }
 

@@ -30,6 +30,11 @@ void throwCannotCreate(const Path& path, int err)
     throw PlatformError("Cannot create file " + path.messageText(), systemReason(err));
 }
 
+void throwCannotCreate(const Path& path, const std::string& reason)
+{
+    throw PlatformError("Cannot create file " + path.messageText(), reason);
+}
+
 void throwNotInteger(const std::string& text)
 {
     throw PlatformError("'" + text + "' is not a valid integer value");

@@ -38,6 +38,8 @@ std::string systemReason(int err);
 // shown).
 [[noreturn]] void throwCannotOpen(const Path& path, int err = 0);
 [[noreturn]] void throwCannotCreate(const Path& path, int err = 0);
+// The same, with the program's own reason in place of the system's.
+[[noreturn]] void throwCannotCreate(const Path& path, const std::string& reason);
 [[noreturn]] void throwNotInteger(const std::string& text);
 [[noreturn]] void throwNotFloat(const std::string& text);
 

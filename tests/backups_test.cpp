@@ -135,6 +135,39 @@ TEST(Backups, ACopyThatCannotBeMadeNeverBlocksTheSaveAndIsToldOnce)
                                          "/backups. The file is saved all the same.\nNot a directory");
 }
 
+TEST(Backups, AFailedSaveDoesNotClaimTheFileWasSaved)
+{
+    Writer w;
+    w.save("v0", at(0, 0));
+    fs::remove_all(w.file("backups"));
+    w.write("backups", "a file where the folder should be");
+    // a4.pvd's place turns into a folder after a3.pvd is replaced.
+    betweenRenames([&w] {
+        fs::remove(w.file("a4.pvd"));
+        fs::create_directories(w.file("a4.pvd") + "/keep");
+    });
+    w.run([&] { w.save("v1", at(0, 1)); });
+    betweenRenames(nullptr);
+    ASSERT_EQ(w.boxes.shown.size(), 1u);
+    EXPECT_EQ(w.boxes.shown[0].kind, MsgKind::Error);
+    EXPECT_EQ(w.boxes.shown[0].text, "Cannot create file " + w.file("a4.pvd") + "\nIs a directory");
+
+    // The next save that succeeds tells of the missing copy, once.
+    fs::remove_all(w.file("a4.pvd"));
+    w.boxes.answer(Answer::Yes); // a4.pvd changed on disk: overwrite it
+    w.boxes.shown.clear();
+    w.save("v2", at(0, 2));
+    w.save("v3", at(0, 3));
+    EXPECT_EQ(w.read("a3.pvd"), "v3\r\n");
+    std::vector<std::string> warnings;
+    for (const auto& box : w.boxes.shown)
+        if (box.kind == MsgKind::Warning)
+            warnings.push_back(box.text);
+    EXPECT_EQ(warnings, std::vector<std::string>{
+                            "A backup copy of " + w.file("a3.pvd") + " could not be kept in " + w.dir.path +
+                            "/backups. The file is saved all the same.\nNot a directory"});
+}
+
 TEST(Backups, ACopyIsNotTheLiveFile)
 {
     // The copies stay as they were whatever later happens to the data file.

@@ -38,6 +38,8 @@ void startCollection(Harness& h)
 
 const Command kCommands[] = {
     {"add", "a3.pvd", 0, [](Harness& h) { h.run([&] { addbuttonClick(h.st); }); }},
+    // The text in the name box is the new record's name, not an edit.
+    {"add by name", "a3.pvd", 0, [](Harness& h) { h.run([&] { nameeditKeyUp(h.st, 13); }); }},
     {"save", "a4.pvd", 0, [](Harness& h) { h.run([&] { savebuttClick(h.st); }); }},
     {"delete", "a3.pvd", 1, [](Harness& h) { h.run([&] { deletebuttonClick(h.st); }); }},
     {"close", "a4.pvd", 0, [](Harness& h) { h.close(); }},

@@ -19,6 +19,9 @@ std::string records(int n)
     return s;
 }
 
+// Why a data file that could not be read is not written.
+const std::string kUnreadReason = "\nIt could not be read when Bindlewick started, so it is left as it is.";
+
 TEST(Startup, WithoutRecordsShowsTheNoRecordsState)
 {
     Harness h;
@@ -148,7 +151,7 @@ TEST_P(UnreadableAtStartTest, TheRestLoadsAndTheFileIsNeverOverwritten)
     EXPECT_EQ(h.read("bindle.ini"), ini);
     for (const auto& box : h.boxes.shown) {
         if (box.kind == MsgKind::Error) {
-            EXPECT_EQ(box.text, "Cannot create file " + h.file(unread));
+            EXPECT_EQ(box.text, "Cannot create file " + h.file(unread) + kUnreadReason);
         }
     }
 }

@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <algorithm>
 
 #include "platform/error.h"
 #include "tests/qt/input.h"
@@ -518,26 +519,73 @@ TEST_F(MainWindow, AFailedCloseAsksBeforeLosingTheCollection)
     EXPECT_EQ(closes, 2);
 }
 
-TEST_F(MainWindow, ClosingOverAFileChangedOnDiskAsksAndNoKeepsTheWindowOpen)
+// Closing over a3.pvd changed on disk by another program: the answers to
+// "overwrite?" and then "close without saving?".
+struct ChangedAtClose {
+    const char* name;
+    std::vector<Answer> answers;
+    bool closes;
+    bool overwritten;
+};
+
+class ClosingOverAChangedFile : public WindowTest, public ::testing::WithParamInterface<ChangedAtClose> {};
+
+std::vector<std::string> folderListing(const std::string& folder)
 {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+        names.push_back(entry.path().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST_P(ClosingOverAChangedFile, AsksAndLeavesTheFileAsAnswered)
+{
+    const ChangedAtClose& c = GetParam();
     writeRecords(2);
+    writeFile(file("a4.pvd"), "KeyAabcd|a note\r\n");
     open();
     const std::string external = recordLine("KeyZzzzz", "Restored from a backup") + "\r\n";
     writeFile(file("a3.pvd"), external);
+    const auto before = folderListing(dir.path);
 
-    QtMessageBoxes::setNextAnswer(Answer::No);
-    EXPECT_FALSE(window->close());
-    auto asked = QtMessageBoxes::takeAsked();
-    ASSERT_EQ(asked.size(), 1u);
+    for (Answer a : c.answers)
+        QtMessageBoxes::setNextAnswer(a);
+    EXPECT_EQ(window->close(), c.closes);
+    const auto asked = QtMessageBoxes::takeAsked();
+    ASSERT_EQ(asked.size(), c.answers.size());
     EXPECT_EQ(asked[0].kind, MsgKind::Confirm);
+    EXPECT_NE(asked[0].text.find("Overwrite it?"), std::string::npos);
     EXPECT_EQ(asked[0].buttons, MsgButtons::YesNoDefaultNo);
-    EXPECT_TRUE(window->isVisible());
+    if (asked.size() > 1) {
+        EXPECT_EQ(asked[1].kind, MsgKind::Confirm);
+        EXPECT_EQ(asked[1].text, "Close without saving? What was changed since the last save is lost.");
+        EXPECT_EQ(asked[1].buttons, MsgButtons::YesNoDefaultNo);
+    }
+    EXPECT_EQ(window->isVisible(), !c.closes);
+    if (c.overwritten) {
+        EXPECT_NE(readFile(file("a3.pvd")).find("Bean 2"), std::string::npos);
+        return;
+    }
     EXPECT_EQ(readFile(file("a3.pvd")), external);
-
+    EXPECT_EQ(readFile(file("a4.pvd")), "KeyAabcd|a note\r\n");
+    if (c.closes) {
+        EXPECT_EQ(folderListing(dir.path), before);
+        return;
+    }
+    // Kept open, the same question comes again and Yes writes.
     QtMessageBoxes::setNextAnswer(Answer::Yes);
     EXPECT_TRUE(window->close());
+    EXPECT_EQ(QtMessageBoxes::takeAsked().size(), 1u);
     EXPECT_NE(readFile(file("a3.pvd")).find("Bean 2"), std::string::npos);
 }
+
+INSTANTIATE_TEST_SUITE_P(Answers, ClosingOverAChangedFile,
+                         ::testing::Values(ChangedAtClose{"Overwrite", {Answer::Yes}, true, true},
+                                           ChangedAtClose{"KeepOpen", {Answer::No, Answer::No}, false, false},
+                                           ChangedAtClose{
+                                               "CloseWithoutSaving", {Answer::No, Answer::Yes}, true, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // ------------------------------------------------------------ the slider
 
