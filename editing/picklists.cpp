@@ -6,6 +6,7 @@
 #include "platform/fieldtext.h"
 
 #include <initializer_list>
+#include <utility>
 
 namespace bw {
 
@@ -76,9 +77,18 @@ void pickListKeyUp(MainState& st, int kind, int key)
         showSelection();
         throw;
     }
+    // The entry joins the list only once a1.pvd holds it: a position stored
+    // for an entry the file lacks would lose its grade at the next start.
+    StringList next = st.EntryList;
+    next.add(std::to_string(kind) + "|" + typed);
+    try {
+        saveDataFile(st, next, "a1.pvd");
+    } catch (...) {
+        showSelection();
+        throw;
+    }
+    st.EntryList = std::move(next);
     list.addItem(typed);
-    st.EntryList.add(std::to_string(kind) + "|" + typed);
-    saveDataFile(st, st.EntryList, "a1.pvd");
     list.setItemIndex(list.count() - 1);
 }
 

@@ -30,11 +30,16 @@ std::optional<std::string> pictureFieldFromPath(const Path& path)
     return field;
 }
 
+bool isForeignPictureField(const std::string& field)
+{
+    return field.find('\\') != std::string::npos && field.front() != '/';
+}
+
 std::string fieldToStore(const std::string& field, const Path& file)
 {
     if (file.empty())
         return {};
-    if (field.find('\\') != std::string::npos && field.front() != '/')
+    if (isForeignPictureField(field))
         return field;
     return pictureFieldFromPath(file).value_or(field);
 }

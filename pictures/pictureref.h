@@ -19,6 +19,10 @@ Path picturePathFromField(const std::string& field, const Path& appDir);
 // would split the record line.
 std::optional<std::string> pictureFieldFromPath(const Path& path);
 
+// A path of another system (holding "\" and not starting with "/"): no
+// file here, so it is kept as it was read.
+bool isForeignPictureField(const std::string& field);
+
 // What the next store of a record writes for the picture field it was shown
 // with (file: picturePathFromField of it). The full path where it can be
 // stored, so a bare name becomes a full path as before; otherwise, and for a

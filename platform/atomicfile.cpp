@@ -300,6 +300,14 @@ FileState writeFileAtomically(const Path& path, const std::string& bytes)
     return one[0].written;
 }
 
+int resolveWriteTarget(const Path& path, Path& target)
+{
+    std::string resolved;
+    const int err = resolveTarget(path.native(), resolved);
+    target = Path::fromNative(std::move(resolved));
+    return err;
+}
+
 void removeLeftoverTempFiles(const std::vector<Path>& paths)
 {
     for (const auto& path : paths) {

@@ -64,6 +64,11 @@ using BeforeReplace = std::function<void(std::vector<FileWrite>& files)>;
 void writeFilesAtomically(std::vector<FileWrite>& files, const BeforeReplace& beforeReplace = {});
 FileState writeFileAtomically(const Path& path, const std::string& bytes);
 
+// Where a write of path lands: the path itself, or the target of the
+// symbolic link standing there, so the link survives. 0, or the errno that
+// forbids the write (a dangling link).
+int resolveWriteTarget(const Path& path, Path& target);
+
 // Removes new files that a killed run left beside these data files.
 void removeLeftoverTempFiles(const std::vector<Path>& paths);
 

@@ -3,6 +3,7 @@
 #include <unordered_map>
 
 #include "editing/validation.h"
+#include "pictures/pictureref.h"
 #include "platform/ansi.h"
 #include "platform/atomicfile.h"
 #include "printing/layout.h"
@@ -67,12 +68,21 @@ std::string collectionCsv(const MainState& st)
         const auto pick = [&](const IComboBox* list, RecordField f) {
             return ansiToUtf8(pickListText(*list, splitField(line, f)));
         };
+        // Where the picture is, readable outside the program folder; the
+        // path's own bytes, which are not Windows-1252 text.
+        const auto picture = [&] {
+            const std::string field = splitField(line, FPicture);
+            if (isForeignPictureField(field))
+                return ansiToUtf8(field);
+            const Path path = picturePathFromField(field, st.appDir);
+            return path.empty() ? ansiToUtf8(field) : path.native();
+        };
         const auto found = notes.find(splitField(line, FKey));
         out += csvRow({text(FName), text(FStyle), date(FBirthday), date(FRetired), date(FPurchaseDate),
                        date(FSellDate), text(FPurchasePrice), text(FSellPrice), text(FMarketValue),
                        pick(st.ui.mfglist, FManufacturer), pick(st.ui.genlist, FGeneration),
                        pick(st.ui.condlist1, FGeneralCondition), pick(st.ui.condlist2, FHangTagCondition),
-                       pick(st.ui.condlist3, FTushTagCondition), text(FPicture),
+                       pick(st.ui.condlist3, FTushTagCondition), picture(),
                        found == notes.end() ? "" : found->second});
     }
     return out;

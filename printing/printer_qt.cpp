@@ -8,13 +8,17 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QTemporaryFile>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #if defined(__GLIBC__)
 #include <langinfo.h>
 #endif
 
+#include "platform/atomicfile.h"
 #include "platform/bitmap_qt.h"
 #include "platform/error.h"
 #include "platform/path_qt.h"
@@ -102,15 +106,18 @@ private:
 // Written under a temporary name beside the target; endDoc puts it in place.
 class PdfFileSurface : public QtPrintSurface {
 public:
-    PdfFileSurface(std::unique_ptr<QPrinter> printer, QString target, QString temp)
-        : QtPrintSurface(std::move(printer)), target_(std::move(target)), temp_(std::move(temp))
+    // chosen: the name the user gave, for messages; target: where it lands
+    // (through a symbolic link, its target).
+    PdfFileSurface(std::unique_ptr<QPrinter> printer, Path chosen, Path target, Path temp)
+        : QtPrintSurface(std::move(printer)), chosen_(std::move(chosen)), target_(std::move(target)),
+          temp_(std::move(temp))
     {
     }
     ~PdfFileSurface() override
     {
         if (!done_) {
             finish();
-            QFile::remove(temp_);
+            ::unlink(temp_.native().c_str());
         }
     }
     void beginDoc() override
@@ -118,7 +125,7 @@ public:
         try {
             QtPrintSurface::beginDoc();
         } catch (const PlatformError&) {
-            throwCannotCreate(pathFromQt(target_));
+            throwCannotCreate(chosen_);
         }
     }
     void endDoc() override
@@ -126,18 +133,18 @@ public:
         const bool written = finish();
         done_ = true;
         if (!written) {
-            QFile::remove(temp_);
-            throwCannotCreate(pathFromQt(target_));
+            ::unlink(temp_.native().c_str());
+            throwCannotCreate(chosen_);
         }
-        if (std::rename(QFile::encodeName(temp_).constData(), QFile::encodeName(target_).constData()) != 0) {
+        if (std::rename(temp_.native().c_str(), target_.native().c_str()) != 0) {
             const int err = errno;
-            QFile::remove(temp_);
-            throwCannotCreate(pathFromQt(target_), err);
+            ::unlink(temp_.native().c_str());
+            throwCannotCreate(chosen_, err);
         }
     }
 
 private:
-    QString target_, temp_;
+    Path chosen_, target_, temp_;
     bool done_ = false;
 };
 
@@ -189,15 +196,26 @@ std::unique_ptr<IPrintSurface> QtPrinter::open()
 
 std::unique_ptr<IPrintSurface> QtPrinter::openPdf(const Path& path)
 {
-    const QString target = pathToQt(path);
-    QTemporaryFile temp(QFileInfo(target).absolutePath() + QStringLiteral("/.bindlewick-XXXXXX.pdf"));
-    temp.setAutoRemove(false);
-    if (!temp.open())
-        throwCannotCreate(path);
-    temp.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-    const QString tempName = temp.fileName();
-    temp.close();
-    return std::make_unique<PdfFileSurface>(pdfPrinter(tempName, paper_), target, tempName);
+    Path target;
+    if (int err = resolveWriteTarget(path, target))
+        throwCannotCreate(path, err);
+    // Beside the file it replaces, so the rename stays on one file system.
+    const std::string& where = target.native();
+    const auto slash = where.find_last_of('/');
+    std::string temp =
+        (slash == std::string::npos ? std::string(".") : where.substr(0, slash == 0 ? 1 : slash)) +
+        "/.bindlewick-XXXXXX.pdf";
+    const int fd = ::mkostemps(temp.data(), 4, O_CLOEXEC);
+    if (fd < 0)
+        throwCannotCreate(path, errno);
+    // mkostemps makes it private; a PDF is as readable as any new file.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, 0666 & ~mask);
+    ::close(fd);
+    Path tempPath = Path::fromNative(std::move(temp));
+    return std::make_unique<PdfFileSurface>(pdfPrinter(pathToQt(tempPath), paper_), path, std::move(target),
+                                            std::move(tempPath));
 }
 
 } // namespace bw

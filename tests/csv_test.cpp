@@ -170,6 +170,32 @@ TEST_F(CsvExport, PythonsCsvModuleReadsTheSameRows)
     EXPECT_EQ(std::count(json.begin(), json.end(), ']'), 4) << json; // three rows
 }
 
+struct PictureCase {
+    const char* field;  // Windows-1252, as a3.pvd holds it
+    const char* column; // UTF-8, or the path's own bytes
+};
+
+class CsvPicture : public ::testing::TestWithParam<PictureCase> {};
+
+// The column names a file a reader outside the program folder can find.
+TEST_P(CsvPicture, ColumnHoldsWhereThePictureIs)
+{
+    test::Harness h;
+    fillBuiltInEntries(h.st);
+    // A folder name in another encoding: its bytes are the path, not text.
+    h.st.appDir = Path::fromNative("/home/ann/Bo\xeete");
+    h.st.RecordList.add(std::string("k1|Bear|1||||||||0|0|0|0|0|") + GetParam().field + "|");
+    const auto rows = readCsv(collectionCsv(h.st));
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[1][14], GetParam().column);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CsvPicture,
+    ::testing::Values(PictureCase{"pictures/AbcDefGh.jpg", "/home/ann/Bo\xeete/pictures/AbcDefGh.jpg"},
+                      PictureCase{"/pics/caf\xe9.jpg", "/pics/caf\xc3\xa9.jpg"}, PictureCase{"", ""},
+                      PictureCase{"C:\\Beanies\\caf\xe9.jpg", "C:\\Beanies\\caf\xc3\xa9.jpg"}));
+
 TEST_F(CsvExport, MenuItemAsksForAFileAndWritesItWhole)
 {
     h.savefile.choice = h.file("Beanies.csv");

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <string>
+#include <vector>
+
 #include "editing/picklists.h"
 #include "platform/atomicfile.h"
 #include "tests/harness.h"
@@ -104,23 +108,55 @@ TEST(PickLists, OtherKeysDoNothing)
     EXPECT_TRUE(h.boxes.shown.empty());
 }
 
-TEST(PickLists, AFailedWriteKeepsTheEntryForThisRunAndTheNextAdditionSavesIt)
+struct FailedWriteCase {
+    const char* name;
+    bool readOnly; // otherwise the disk fills up
+    const char* reason;
+};
+
+class FailedAddTest : public ::testing::TestWithParam<FailedWriteCase> {};
+
+// An entry a1.pvd does not hold must not be picked: a record would store its
+// position and lose the grade at the next start.
+TEST_P(FailedAddTest, LeavesNoEntryBehindAndALaterAdditionWorks)
 {
+    const auto& c = GetParam();
     Harness h;
+    h.write("a1.pvd", "9|Other\r\n");
     h.start();
+    if (c.readOnly)
+        std::filesystem::permissions(h.file("a1.pvd"), std::filesystem::perms::owner_read);
+    else
+        failWritesAfterBytes(0);
     h.condlist2.type("Torn");
     h.boxes.answer(Answer::Yes);
-    failWritesAfterBytes(0);
     h.run([&] { condlist2KeyUp(h.st, 13); });
     failWritesAfterBytes(std::nullopt);
-    EXPECT_EQ(h.boxes.shown.back().kind, MsgKind::Error);
-    EXPECT_EQ(h.boxes.shown.back().text, "Cannot create file " + h.file("a1.pvd") + "\nNo space left on device");
-    EXPECT_EQ(h.condlist2.item(5), "Torn");
+    ASSERT_EQ(h.boxes.shown.size(), 2u);
+    EXPECT_EQ(h.boxes.shown[1].kind, MsgKind::Error);
+    EXPECT_EQ(h.boxes.shown[1].text, "Cannot create file " + h.file("a1.pvd") + "\n" + c.reason);
+    EXPECT_EQ(h.condlist2.count(), 5);
+    EXPECT_EQ(h.condlist2.text(), "Mint in Protector");
+    EXPECT_EQ(h.condlist2.itemIndex(), 0);
+    EXPECT_EQ(h.st.EntryList.lines(), std::vector<std::string>{"9|Other"});
+    EXPECT_EQ(h.read("a1.pvd"), "9|Other\r\n");
+
+    std::filesystem::permissions(h.file("a1.pvd"),
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     h.condlist2.type("Faded");
     h.boxes.answer(Answer::Yes);
     h.run([&] { condlist2KeyUp(h.st, 13); });
-    EXPECT_EQ(h.read("a1.pvd"), "4|Torn\r\n4|Faded\r\n");
+    ASSERT_EQ(h.boxes.shown.size(), 3u);
+    EXPECT_EQ(h.condlist2.count(), 6);
+    EXPECT_EQ(h.condlist2.item(5), "Faded");
+    EXPECT_EQ(h.condlist2.itemIndex(), 5);
+    EXPECT_EQ(h.read("a1.pvd"), "9|Other\r\n4|Faded\r\n");
 }
+
+INSTANTIATE_TEST_SUITE_P(Cases, FailedAddTest,
+                         ::testing::Values(FailedWriteCase{"FullDisk", false, "No space left on device"},
+                                           FailedWriteCase{"ReadOnlyFile", true, "Permission denied"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace bw

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
 #include <unistd.h>
 
@@ -260,16 +261,59 @@ TEST_F(PdfItems, AJobDroppedBeforeItsEndLeavesNoFile)
     expectOnlyFiles({"dropped.pdf"});
 }
 
-TEST_F(PdfItems, AFolderThatCannotBeWrittenSaysSo)
+struct UnwritableCase {
+    const char* name;
+    const char* chosen; // below the test folder
+    const char* reason;
+};
+
+class PdfUnwritable : public PdfItems, public ::testing::WithParamInterface<UnwritableCase> {};
+
+// The system's own reason, and nothing left behind.
+TEST_P(PdfUnwritable, SaysWhyTheFileCannotBeMade)
 {
-    if (geteuid() == 0)
+    const auto& c = GetParam();
+    if (std::string(c.name) == "LockedFolder" && geteuid() == 0)
         GTEST_SKIP() << "root writes everywhere";
+    QFile plain(tmp.filePath("plain"));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
     QDir(tmp.path()).mkdir("locked");
     QFile::setPermissions(tmp.filePath("locked"), QFile::ReadOwner | QFile::ExeOwner);
-    const std::string path = QFile::encodeName(tmp.filePath("locked/out.pdf")).toStdString();
+    ASSERT_TRUE(QFile::link(tmp.filePath("gone.pdf"), tmp.filePath("dangling.pdf")));
+    const std::string path = QFile::encodeName(tmp.filePath(QString::fromLatin1(c.chosen))).toStdString();
     h.savefile.choice = path;
     h.run([&] { pdfallClick(h.st); });
-    EXPECT_EQ(h.boxes.texts(), std::vector<std::string>{"Cannot create file " + path});
+    EXPECT_EQ(h.boxes.texts(), std::vector<std::string>{"Cannot create file " + path + "\n" + c.reason});
+    const auto all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    EXPECT_EQ(QDir(tmp.path()).entryList(all, QDir::Name), (QStringList{"dangling.pdf", "locked", "plain"}));
+    EXPECT_TRUE(QDir(tmp.filePath("locked")).isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PdfUnwritable,
+    ::testing::Values(UnwritableCase{"ParentIsAFile", "plain/out.pdf", "Not a directory"},
+                      UnwritableCase{"MissingFolder", "missing/out.pdf", "No such file or directory"},
+                      UnwritableCase{"DanglingLink", "dangling.pdf", "No such file or directory"},
+                      UnwritableCase{"LockedFolder", "locked/out.pdf", "Permission denied"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A chosen file that is a symbolic link stays one; the PDF goes where it points.
+TEST_F(PdfItems, ALinkedFileKeepsItsLink)
+{
+    QDir(tmp.path()).mkdir("real");
+    QFile old(tmp.filePath("real/out.pdf"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old");
+    old.close();
+    // Relative, so it resolves from the link's folder.
+    ASSERT_EQ(::symlink("real/out.pdf", QFile::encodeName(tmp.filePath("link.pdf")).constData()), 0);
+    save(pdfallClick, "link.pdf");
+    EXPECT_TRUE(QFileInfo(tmp.filePath("link.pdf")).isSymLink());
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(old.readAll().startsWith("%PDF"));
+    expectOnlyFiles({"link.pdf"});
+    EXPECT_EQ(QDir(tmp.filePath("real")).entryList(QDir::Files | QDir::Hidden), QStringList{"out.pdf"});
 }
 
 TEST_F(PdfItems, NothingIsLeftWhenTheFileCannotBePutInPlace)
