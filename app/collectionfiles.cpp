@@ -110,6 +110,8 @@ void saveDataFiles(MainState& st, const std::vector<std::pair<const StringList*,
         }
         lists.push_back(entry);
     }
+    // Asked again here: a date warning shown since the caller asked may have
+    // left time for another program to change a file.
     for (const auto& entry : lists)
         confirmOverwrite(st, {entry.second});
     if (!lists.empty())

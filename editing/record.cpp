@@ -126,8 +126,10 @@ void showPicture(MainState& st)
     const Answer answer = st.sys.boxes->show(MsgKind::Confirm, std::string(MissingPicture) + DeleteReference,
                                              MsgButtons::YesNo);
     // The record line itself changes only at its next store.
-    if (answer == Answer::Yes)
+    if (answer == Answer::Yes) {
         st.picturePath.clear();
+        st.pictureField.clear();
+    }
 }
 
 } // namespace
@@ -204,7 +206,7 @@ bool isRecordModified(const MainState& st)
 void storeCurrentRecord(MainState& st)
 {
     const MainControls& ui = st.ui;
-    const std::string old = st.RecordList.at(st.currentIndex);
+    const std::string& old = st.RecordList.at(st.currentIndex);
     std::string line = splitField(old, FKey);
     // Whatever the controls hold, no text splits the line.
     const auto add = [&line](const std::string& value) {
@@ -233,7 +235,7 @@ void storeCurrentRecord(MainState& st)
     addIndex(*ui.condlist1, FGeneralCondition);
     addIndex(*ui.condlist2, FHangTagCondition);
     addIndex(*ui.condlist3, FTushTagCondition);
-    add(st.picturePath.empty() ? std::string() : st.pictureField);
+    add(st.pictureField);
     st.RecordList.set(st.currentIndex, std::move(line));
 }
 

@@ -1,6 +1,7 @@
 #include "pictures/pictureref.h"
 
 #include "platform/ansi.h"
+#include "platform/fieldtext.h"
 
 namespace bw {
 
@@ -21,11 +22,10 @@ Path picturePathFromField(const std::string& field, const Path& appDir)
 
 std::optional<std::string> pictureFieldFromPath(const Path& path)
 {
-    if (path.native().find_first_of("|\r\n") != std::string::npos)
-        return std::nullopt;
     std::optional<std::string> field = utf8ToAnsi(path.native());
-    // A field this short would read back as no picture.
-    if (field && field->size() < MinPictureField)
+    // Stored only when it reads back as itself: the field rule changes
+    // nothing and the field is long enough to name a picture.
+    if (!field || checkFieldText(*field, FieldShape::OneLine).changed() || field->size() < MinPictureField)
         return std::nullopt;
     return field;
 }

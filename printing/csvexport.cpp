@@ -37,15 +37,15 @@ std::string isoDate(const std::string& date, DateOrder order)
 {
     if (date.size() != 8 || date.find_first_not_of("0123456789") != std::string::npos)
         return {};
-    const int month = std::stoi(dateComponent(date, DatePart::Month, order));
-    const int day = std::stoi(dateComponent(date, DatePart::Day, order));
-    const int year = std::stoi(dateComponent(date, DatePart::Year, order));
+    const std::string monthText = dateComponent(date, DatePart::Month, order);
+    const std::string dayText = dateComponent(date, DatePart::Day, order);
+    const std::string yearText = dateComponent(date, DatePart::Year, order);
+    const int month = std::stoi(monthText), day = std::stoi(dayText), year = std::stoi(yearText);
     static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
     if (year < 1 || month < 1 || month > 12 || day < 1 || day > days[month - 1] + (month == 2 && leap))
         return {};
-    return dateComponent(date, DatePart::Year, order) + "-" + dateComponent(date, DatePart::Month, order) +
-           "-" + dateComponent(date, DatePart::Day, order);
+    return yearText + "-" + monthText + "-" + dayText;
 }
 
 std::string collectionCsv(const MainState& st)

@@ -95,6 +95,11 @@ std::vector<std::string> reportLines(ReportKind kind, const StringList& records,
     return pmemo;
 }
 
+namespace {
+
+// The picture's place on the sheet: three times its size, centred at the top,
+// or smaller, in proportion, where that would not leave the page's width or
+// the room that `linesBelow` (the lines' advances plus a line) need below it.
 Rect sheetPicture(int w, int h, int pageWidth, int pageHeight, int linesBelow)
 {
     // Whole units only, rounding down, so the rectangle never grows past the
@@ -112,6 +117,8 @@ Rect sheetPicture(int w, int h, int pageWidth, int pageHeight, int linesBelow)
     const int width = static_cast<int>(pw), height = static_cast<int>(ph);
     return {pageWidth / 2 - width / 2, 0, width, height};
 }
+
+} // namespace
 
 Printout placeSheet(const std::vector<SheetLine>& lines, bool withPicture, const Bitmap* bitmap,
                     int pageWidth, int pageHeight)

@@ -58,11 +58,6 @@ struct PrintPage {
 
 using Printout = std::vector<PrintPage>;
 
-// The picture's place on the sheet: three times its size, centred at the top,
-// or smaller, in proportion, where that would not leave the page's width or
-// the room that `linesBelow` (the lines' advances plus a line) need below it.
-Rect sheetPicture(int w, int h, int pageWidth, int pageHeight, int linesBelow);
-
 // One page. withPicture: the record has a picture path; bitmap: what the
 // window shows for it, nullptr or an empty bitmap when nothing could be read.
 Printout placeSheet(const std::vector<SheetLine>& lines, bool withPicture, const Bitmap* bitmap,

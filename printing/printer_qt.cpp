@@ -85,10 +85,11 @@ public:
         printer_->newPage();
         mapUnits();
     }
-    void endDoc() override { painter_.end(); }
+    void endDoc() override { finish(); }
 
 protected:
-    bool finish() { return painter_.end(); }
+    // Quietly false when nothing was begun.
+    bool finish() { return painter_.isActive() && painter_.end(); }
 
 private:
     void mapUnits()

@@ -7,13 +7,13 @@ namespace bw {
 
 namespace {
 
-// False when the user cancelled; the surface is then dropped unfinished.
-bool draw(IPrintSurface& surface, const Printout& printout, IProgress* progress = nullptr)
+// When the user cancels, the surface is dropped unfinished.
+void draw(IPrintSurface& surface, const Printout& printout, IProgress* progress = nullptr)
 {
     surface.beginDoc();
     for (std::size_t p = 0; p < printout.size(); ++p) {
         if (progress && !progress->step(static_cast<long>(p)))
-            return false;
+            return;
         if (p > 0)
             surface.newPage();
         for (const auto& picture : printout[p].pictures)
@@ -22,7 +22,6 @@ bool draw(IPrintSurface& surface, const Printout& printout, IProgress* progress 
             surface.textOut(text.x, text.y, text.text);
     }
     surface.endDoc();
-    return true;
 }
 
 struct Sheet {
@@ -84,16 +83,9 @@ void saveAsPdf(MainState& st, const Content& content, const std::string& title, 
     draw(*surface, printout, progress.get());
 }
 
-struct Report {
-    ReportKind kind;
-    const char* title;
-};
-
-constexpr Report reports[] = {{ReportKind::All, "All Beanies"},
-                              {ReportKind::Retired, "Retired Beanies"},
-                              {ReportKind::Current, "Current Beanies"},
-                              {ReportKind::Sold, "Sold Beanies"},
-                              {ReportKind::Unsold, "Unsold Beanies"}};
+// In the order of ReportKind.
+constexpr const char* reportTitles[] = {"All Beanies", "Retired Beanies", "Current Beanies", "Sold Beanies",
+                                        "Unsold Beanies"};
 
 void printReport(MainState& st, ReportKind kind)
 {
@@ -102,9 +94,9 @@ void printReport(MainState& st, ReportKind kind)
 
 void saveReport(MainState& st, ReportKind kind)
 {
-    const Report& r = reports[static_cast<int>(kind)];
+    const std::string title = reportTitles[static_cast<int>(kind)];
     const auto lines = reportLines(kind, st.RecordList, st.ui);
-    saveAsPdf(st, lines, std::string("Save ") + r.title + " as PDF", std::string(r.title) + ".pdf");
+    saveAsPdf(st, lines, "Save " + title + " as PDF", title + ".pdf");
 }
 
 } // namespace

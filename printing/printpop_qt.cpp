@@ -18,12 +18,17 @@ void fillPrintMenu(QMenu* menu, const std::array<MenuHandler*, 6>& printHandlers
         {"printthis", "Print Data and Picture"},   {"printall", "Print All Beanies"},
         {"printretired", "Print Retired Beanies"}, {"printcurrent", "Print Current Beanies"},
         {"printsold", "Print Sold Beanies"},       {"printunsold", "Print Unsold Beanies"}};
-    static constexpr Item pdfItems[] = {
-        {"pdfthis", "Save Data and Picture as PDF..."},   {"pdfall", "Save All Beanies as PDF..."},
-        {"pdfretired", "Save Retired Beanies as PDF..."}, {"pdfcurrent", "Save Current Beanies as PDF..."},
-        {"pdfsold", "Save Sold Beanies as PDF..."},       {"pdfunsold", "Save Unsold Beanies as PDF..."}};
-    static void (*const pdfHandlers[])(MainState&) = {pdfthisClick,    pdfallClick,  pdfretiredClick,
-                                                      pdfcurrentClick, pdfsoldClick, pdfunsoldClick};
+    struct PdfItem {
+        Item item;
+        void (*handler)(MainState&);
+    };
+    static constexpr PdfItem pdfItems[] = {
+        {{"pdfthis", "Save Data and Picture as PDF..."}, pdfthisClick},
+        {{"pdfall", "Save All Beanies as PDF..."}, pdfallClick},
+        {{"pdfretired", "Save Retired Beanies as PDF..."}, pdfretiredClick},
+        {{"pdfcurrent", "Save Current Beanies as PDF..."}, pdfcurrentClick},
+        {{"pdfsold", "Save Sold Beanies as PDF..."}, pdfsoldClick},
+        {{"pdfunsold", "Save Unsold Beanies as PDF..."}, pdfunsoldClick}};
 
     const auto add = [&](const Item& item, std::function<void()> chosen) {
         QAction* action = menu->addAction(QString::fromLatin1(item.caption));
@@ -35,9 +40,9 @@ void fillPrintMenu(QMenu* menu, const std::array<MenuHandler*, 6>& printHandlers
         add(printItems[i], [run, handler] { run(*handler); });
     }
     menu->addSeparator();
-    for (std::size_t i = 0; i < std::size(pdfItems); ++i) {
-        auto* handler = pdfHandlers[i];
-        add(pdfItems[i], [run, handler] { run(handler); });
+    for (const PdfItem& pdf : pdfItems) {
+        auto* handler = pdf.handler;
+        add(pdf.item, [run, handler] { run(handler); });
     }
     menu->addSeparator();
     add({"exportcsv", "Export Collection as CSV..."}, [run] { run(exportcsvClick); });
