@@ -604,32 +604,17 @@ void Tmain::closeEvent(QCloseEvent* event)
             throw;
         }
     });
-    if (declined) {
-        // The user kept a changed file on disk. Closing without writing is
-        // the only other way out; otherwise the window stays open with what
-        // it holds.
-        Answer answer = Answer::No;
-        run([&] {
-            answer = c_->boxes.show(MsgKind::Confirm,
-                                    "Close without saving? What was changed since the last save is lost.",
-                                    MsgButtons::YesNoDefaultNo);
-        });
-        if (answer == Answer::Yes)
-            event->accept();
-        else
-            event->ignore();
-        return;
-    }
-    if (!failed) {
+    if (!declined && !failed) {
         event->accept();
         return;
     }
-    // The error has been shown; closing now could lose the collection.
+    // Declined: the user kept a changed file on disk, so closing without
+    // writing is the only other way out. Failed: the error has been shown,
+    // and closing now could lose the collection.
+    const char* question = declined ? "Close without saving? What was changed since the last save is lost."
+                                    : "The collection could not be written. Close anyway?";
     Answer answer = Answer::No;
-    run([&] {
-        answer = c_->boxes.show(MsgKind::Confirm, "The collection could not be written. Close anyway?",
-                                MsgButtons::YesNoDefaultNo);
-    });
+    run([&] { answer = c_->boxes.show(MsgKind::Confirm, question, MsgButtons::YesNoDefaultNo); });
     if (answer == Answer::Yes)
         event->accept();
     else

@@ -28,7 +28,6 @@ Tfinder::Tfinder(QWidget* owner, std::string& searchText, int& searchKind)
     useOwnLook(this);
     setObjectName(QStringLiteral("finder"));
     setWindowTitle(QStringLiteral("SEARCH"));
-    setFont(formFont());
     setFixedSize(318, 118);
 
     // The captions stand left of their buttons.

@@ -7,8 +7,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "platform/style_qt.h"
 #include "platform/path_qt.h"
+#include "platform/style_qt.h"
 
 namespace bw {
 
@@ -31,10 +31,9 @@ void QtDesktop::openDocument(const Path& path)
 
 void QtDesktop::showOwnWindow(const QString& path)
 {
-    if (viewer_) {
+    // It deletes itself on close, which also clears the pointer.
+    if (viewer_)
         viewer_->close();
-        delete viewer_;
-    }
     viewer_ = showPageWindow(owner_, path);
 }
 

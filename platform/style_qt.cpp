@@ -67,6 +67,9 @@ QStyle* ownStyle()
     if (!style) {
         style = QStyleFactory::create(QStringLiteral("Fusion"));
         style->setParent(qApp);
+        // Hints are drawn by one window the whole program shares.
+        QToolTip::setPalette(ownPalette());
+        QToolTip::setFont(formFont());
     }
     return style;
 }
@@ -75,6 +78,8 @@ namespace {
 
 // Hands the style to every widget of a window as it is polished: widgets
 // made later (a list's drop-down, a menu, an edit's context menu) included.
+constexpr const char* AdoptedMark = "bwOwnLook";
+
 class LookKeeper : public QObject {
 public:
     using QObject::QObject;
@@ -83,6 +88,10 @@ public:
     {
         if (w->isWindow() && !(w->windowType() == Qt::Popup || w->windowType() == Qt::ToolTip))
             return; // another window of its own: a message box follows the desktop
+        // Once is enough: its later children arrive through its own filter.
+        if (w->property(AdoptedMark).toBool())
+            return;
+        w->setProperty(AdoptedMark, true);
         if (w->isWindow()) {
             // A popup does not take its parent's palette and font by itself.
             w->setPalette(ownPalette());
@@ -99,10 +108,10 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::ChildPolished || event->type() == QEvent::ChildAdded) {
+        if (event->type() == QEvent::ChildPolished) {
+            // Only a polished child is a whole widget.
             QObject* child = static_cast<QChildEvent*>(event)->child();
-            // A child being added may not be a whole widget yet: wait for its polish.
-            if (event->type() == QEvent::ChildPolished && child->isWidgetType())
+            if (child->isWidgetType())
                 adopt(static_cast<QWidget*>(child));
         } else if (event->type() == QEvent::Polish && watched->isWidgetType()) {
             for (QObject* child : watched->children())
@@ -122,9 +131,6 @@ void useOwnLook(QWidget* window)
     window->setFont(formFont());
     auto* keeper = new LookKeeper(window);
     window->installEventFilter(keeper);
-    // Hints are drawn by one window the whole program shares.
-    QToolTip::setPalette(ownPalette());
-    QToolTip::setFont(formFont());
 }
 
 } // namespace bw

@@ -49,7 +49,7 @@ GatedText gateText(const QString& text, FieldShape shape, bool keepTrailingBreak
             kept += u'\n';
             continue;
         }
-        if (c.unicode() < 0x80 || isAnsiRepresentable(c)) {
+        if (isAnsiRepresentable(c)) {
             kept += c;
             continue;
         }
@@ -68,16 +68,6 @@ GatedText gateText(const QString& text, FieldShape shape, bool keepTrailingBreak
     if (checked.changed() || !unwritable.isEmpty())
         out.notice = noticeFor(checked, unwritable);
     return out;
-}
-
-bool isRefusedFieldChar(QChar c)
-{
-    return c == u'|' || !isAnsiRepresentable(c);
-}
-
-QString withoutRefusedChars(const QString& text)
-{
-    return gateText(text, FieldShape::Lines).text;
 }
 
 QValidator::State FieldValidator::validate(QString& input, int& pos) const

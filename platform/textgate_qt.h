@@ -22,10 +22,6 @@ struct GatedText {
 // keepTrailingBreak: see checkFieldText.
 GatedText gateText(const QString& text, FieldShape shape, bool keepTrailingBreak = false);
 
-// True for a character no field may hold: "|", or one Windows-1252 cannot hold.
-bool isRefusedFieldChar(QChar c);
-QString withoutRefusedChars(const QString& text);
-
 // The gate for a line edit (also a pick list's edit part): whatever arrives
 // is passed through gateText, the cursor kept after what was kept.
 class FieldValidator : public QValidator {
